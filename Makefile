@@ -1,0 +1,60 @@
+# The front door: every task sets up what it needs, then builds and does its work.
+#   make run     set up, build and start Quantell
+#   make test    set up, build and run every test
+# Further: screenshot, sanitize, bench, fuzz (FUZZ_SECONDS=n), format, install, package, clean.
+
+SETUP := scripts/setup.sh
+FUZZ_SECONDS ?= 20
+
+.PHONY: run test build screenshot sanitize bench fuzz format install package clean
+
+build:
+	@$(SETUP) build
+	@cmake --preset default >/dev/null
+	@cmake --build --preset default
+
+run: build
+	@scripts/run.sh build/default/shell/quantell
+
+test:
+	@$(SETUP) build test
+	@cmake --preset default >/dev/null
+	@cmake --build --preset default
+	@ctest --preset default
+
+screenshot: build
+	@$(SETUP) screenshot
+	@scripts/screenshot.sh build/default
+
+sanitize:
+	@$(SETUP) build test
+	@cmake --preset asan >/dev/null
+	@cmake --build --preset asan
+	@ctest --preset asan
+
+bench:
+	@$(SETUP) build bench
+	@cmake --preset release >/dev/null
+	@cmake --build --preset release
+	@scripts/bench.sh build/release
+
+fuzz:
+	@$(SETUP) fuzz
+	@cmake --preset fuzz >/dev/null
+	@cmake --build --preset fuzz
+	@scripts/fuzz.sh build/fuzz $(FUZZ_SECONDS)
+
+format:
+	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+install: build
+	@cmake --install build/default --prefix $${PREFIX:-/usr/local}
+
+package:
+	@$(SETUP) build package
+	@cmake --preset release >/dev/null
+	@cmake --build --preset release
+	@cd build/release && cpack -G DEB
+
+clean:
+	@rm -rf build

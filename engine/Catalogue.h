@@ -1,0 +1,31 @@
+#pragma once
+
+#include <array>
+#include <string_view>
+
+namespace quantell {
+
+// The four quantity kinds, always handled in this order.
+enum class Kind { Length, Square, Cubic, Weight };
+inline constexpr std::array<Kind, 4> kAllKinds{Kind::Length, Kind::Square, Kind::Cubic,
+                                               Kind::Weight};
+inline constexpr int kUnitCount = 7;
+
+struct Unit {
+    std::string_view name; // ASCII display name, "ft'2" style for squared and cubed units
+    double factor;         // size of one unit in the kind's base unit (m, m², m³, g)
+    bool hasCompanion;     // as first unit, it takes the unit one index below as second term
+};
+
+using UnitTable = std::array<Unit, kUnitCount>;
+
+// The seven units of a kind in catalogue order; index i is unit i everywhere in the program.
+const UnitTable& units(Kind kind);
+
+// The unit of the second term once `first` is chosen: its companion, or the first unit itself
+// for a one-term unit. `first` must be a unit index 0 to 6.
+int secondUnitFor(Kind kind, int first);
+
+constexpr bool isUnitIndex(int index) { return index >= 0 && index < kUnitCount; }
+
+} // namespace quantell

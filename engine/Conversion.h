@@ -1,0 +1,48 @@
+#pragma once
+
+#include "AmountText.h"
+#include "Catalogue.h"
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace quantell {
+
+// What a kind's controls hold when it converts.
+struct ConversionInput {
+    std::string_view firstText;
+    std::string_view secondText;
+    int firstUnit = 0;
+    int secondUnit = 0;
+    bool secondEnabled = true;
+};
+
+enum class Outcome {
+    Converted,
+    Overflow,   // a term, the total or a result left the double range
+    NoSuchUnit, // a unit index outside 0 to 6
+};
+
+// What the controls show afterwards. Unless converted, the texts are the input's and every
+// result is empty: nothing partial is ever shown.
+struct ConversionResult {
+    Outcome outcome = Outcome::Converted;
+    std::string firstText;  // unchanged, or "0" when it was no amount
+    std::string secondText; // unchanged, or "0" when it was no amount or disabled
+    std::array<std::string, kUnitCount> results;
+};
+
+// Adds the two terms in the kind's base unit and writes the total in all seven units.
+ConversionResult convert(Kind kind, const ConversionInput& input, const Separators& separators);
+
+// The product rounded to 15 significant decimal digits; nullopt once it is not finite.
+std::optional<double> roundTo15Digits(double value);
+
+// "0.0###": four decimals at most, one at least, no group separators, never "-0.0". An integer
+// part of more than 15 digits shows its first 15 significant digits and zeros, as the double
+// holds no more.
+std::string formatResult(double value, std::string_view decimalPoint);
+
+} // namespace quantell

@@ -1,0 +1,21 @@
+#include "Messenger.h"
+
+#include <QMessageBox>
+
+namespace quantell {
+
+namespace {
+class MessageBoxMessenger final : public Messenger {
+public:
+    void warn(QWidget* parent, const QString& text) override {
+        QMessageBox::warning(parent, QStringLiteral("Quantell"), text);
+    }
+};
+} // namespace
+
+Messenger& defaultMessenger() {
+    static MessageBoxMessenger messenger;
+    return messenger;
+}
+
+} // namespace quantell

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+namespace quantell {
+
+// Where the program tells the user that something could not be done; tests hold a recorder here.
+class Messenger {
+public:
+    virtual ~Messenger() = default;
+    virtual void warn(QWidget* parent, const QString& text) = 0;
+};
+
+// Shows a warning message box.
+Messenger& defaultMessenger();
+
+} // namespace quantell

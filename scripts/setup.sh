@@ -1,0 +1,42 @@
+#!/usr/bin/env bash
+# Installs the Debian packages that the named tasks need, and only those that are missing.
+# Usage: scripts/setup.sh build|test|screenshot|fuzz|package ...
+set -euo pipefail
+
+declare -A needs=(
+    [build]="cmake ninja-build g++ qt6-base-dev libgtest-dev libgmock-dev fonts-ipafont-gothic"
+    [test]="binutils-mingw-w64-x86-64 desktop-file-utils appstream"
+    [bench]="libbenchmark-dev"
+    [fuzz]="clang libclang-rt-14-dev"
+    [screenshot]="xvfb xauth imagemagick"
+    [package]="dpkg-dev file"
+)
+
+wanted=()
+for task in "$@"; do
+    [[ -n "${needs[$task]+x}" ]] || { echo "setup: unknown task '$task'" >&2; exit 2; }
+    wanted+=(${needs[$task]})
+done
+
+missing=()
+for pkg in "${wanted[@]}"; do
+    status=$(dpkg-query -W -f='${db:Status-Abbrev}' "$pkg" 2>/dev/null || true)
+    [[ "$status" == ii* ]] || missing+=("$pkg")
+done
+[[ ${#missing[@]} -eq 0 ]] && exit 0
+
+echo "setup: installing ${missing[*]}"
+if [[ $(id -u) -eq 0 ]]; then
+    sudo=()
+elif command -v sudo >/dev/null; then
+    sudo=(sudo)
+else
+    echo "setup: need root or sudo to install: ${missing[*]}" >&2
+    exit 1
+fi
+export DEBIAN_FRONTEND=noninteractive
+# A fresh machine has no package lists yet; refresh them only when an install needs it.
+if ! "${sudo[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"; then
+    "${sudo[@]}" apt-get update -q
+    "${sudo[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"
+fi
