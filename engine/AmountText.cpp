@@ -47,8 +47,12 @@ std::string toAsciiForms(std::string_view text) {
     return out;
 }
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
 
 // Checks the whole (trimmed) text against the amount grammar and writes the plain form of the
 // number, with "." and no group separators, for std::from_chars.

@@ -26,6 +26,8 @@ const UnitTable& units(Kind kind);
 // for a one-term unit. `first` must be a unit index 0 to 6.
 int secondUnitFor(Kind kind, int first);
 
-constexpr bool isUnitIndex(int index) { return index >= 0 && index < kUnitCount; }
+constexpr bool isUnitIndex(int index) {
+    return index >= 0 && index < kUnitCount;
+}
 
 } // namespace quantell

@@ -9,8 +9,8 @@ std::optional<double> roundTo15Digits(double value) {
     if (!std::isfinite(value))
         return std::nullopt;
     char buffer[32];
-    const auto written = std::to_chars(buffer, buffer + sizeof buffer, value,
-                                       std::chars_format::general, 15);
+    const auto written =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
     double rounded = 0;
     const auto read = std::from_chars(buffer, written.ptr, rounded);
     if (read.ec != std::errc() || !std::isfinite(rounded))
@@ -24,9 +24,9 @@ std::string formatResult(double value, std::string_view decimalPoint) {
     std::string text;
     if (std::fabs(value) >= kPlainLimit) {
         // d.dddddddddddddde+XX: 15 significant digits, then zeros up to the units place.
-        const auto end = std::to_chars(buffer, buffer + sizeof buffer, value,
-                                       std::chars_format::scientific, 14)
-                             .ptr;
+        const auto end =
+            std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, 14)
+                .ptr;
         const std::string_view sci(buffer, static_cast<std::size_t>(end - buffer));
         const std::size_t e = sci.find('e');
         int exponent = 0;
@@ -51,8 +51,8 @@ std::string formatResult(double value, std::string_view decimalPoint) {
 }
 
 ConversionResult convert(Kind kind, const ConversionInput& input, const Separators& separators) {
-    ConversionResult result{Outcome::Converted, std::string(input.firstText),
-                            std::string(input.secondText), {}};
+    ConversionResult result{
+        Outcome::Converted, std::string(input.firstText), std::string(input.secondText), {}};
     if (!isUnitIndex(input.firstUnit) || !isUnitIndex(input.secondUnit)) {
         result.outcome = Outcome::NoSuchUnit;
         return result;

@@ -1,18 +1,379 @@
 #include "MainForm.h"
 
+#include "KindLook.h"
+#include "Layout.h"
+#include "LockedComboBox.h"
+#include "UiFont.h"
+#include "engine/Conversion.h"
+#include "report/Messenger.h"
+#include "report/ReportActions.h"
+#include "report/ReportBlock.h"
+
+#include <QHash>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QTextCursor>
+#include <QTimer>
+
+#include <algorithm>
 
 namespace quantell {
 
-MainForm::MainForm(Messenger*, QWidget* parent) : QWidget(parent) {
-    auto* info = new QPushButton(QStringLiteral("アプリ情報"), this);
-    info->setObjectName("ComInfo");
-    connect(info, &QPushButton::clicked, this, &MainForm::aboutRequested);
-    auto* quit = new QPushButton(QStringLiteral("終了"), this);
-    quit->setObjectName("ComQuit");
-    quit->move(100, 0);
-    connect(quit, &QPushButton::clicked, this, &QWidget::close);
-    setWindowTitle("Quantell - Length");
+namespace {
+
+const QColor kActiveShade(255, 255, 255);
+const QColor kInactiveShade(204, 204, 204);
+
+void setColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour) {
+    QPalette palette = widget->palette();
+    palette.setColor(role, colour);
+    widget->setPalette(palette);
+}
+
+QWidget* createControl(const ControlSpec& spec, QWidget* parent) {
+    QWidget* widget = nullptr;
+    switch (spec.type) {
+    case ControlType::Button: {
+        auto* button = new QPushButton(spec.text, parent);
+        button->setAutoDefault(true); // a focused button takes Enter itself
+        widget = button;
+        break;
+    }
+    case ControlType::Option:
+        widget = new QRadioButton(spec.text, parent);
+        break;
+    case ControlType::Amount:
+        widget = new QLineEdit(spec.text, parent);
+        break;
+    case ControlType::UnitList:
+        widget = new QComboBox(parent);
+        break;
+    case ControlType::LockedUnitList: {
+        auto* list = new LockedComboBox(parent);
+        list->setPlaceholderText(spec.text);
+        widget = list;
+        break;
+    }
+    case ControlType::Result: {
+        auto* label = new QLabel(spec.text, parent);
+        label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        label->setAutoFillBackground(true);
+        setColour(label, QPalette::Window, kActiveShade);
+        widget = label;
+        break;
+    }
+    case ControlType::UnitName:
+        widget = new QLabel(spec.text, parent);
+        break;
+    case ControlType::Title: {
+        auto* label = new QLabel(spec.text, parent);
+        label->setAlignment(Qt::AlignCenter);
+        label->setFont(uiGothic(18, true));
+        widget = label;
+        break;
+    }
+    case ControlType::Report: {
+        auto* box = new QPlainTextEdit(spec.text, parent);
+        box->setTabChangesFocus(true);
+        box->setFont(proportionalGothic(9));
+        widget = box;
+        break;
+    }
+    }
+    widget->setObjectName(spec.name);
+    widget->setGeometry(toPixels(spec.twips));
+    return widget;
+}
+
+// The report box keeps LF; the program's text has CRLF.
+QString toBoxText(QString text) {
+    return text.replace(kLineBreak, QStringLiteral("\n"));
+}
+
+} // namespace
+
+MainForm::MainForm(Messenger* messenger, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                          Qt::WindowCloseButtonHint),
+      m_messenger(messenger ? *messenger : defaultMessenger()) {
+    setObjectName(QStringLiteral("MainForm"));
+    setWindowTitle(QStringLiteral("Quantell - Length"));
+    setWindowIcon(QIcon(QStringLiteral(":/icons/main.svg")));
+    setFont(uiGothic(9));
+    setFixedSize(kMainFormTwips / kTwipsPerPixel);
+    const QLocale locale;
+    m_decimalPoint = locale.decimalPoint().toStdString();
+    m_groupSeparator = locale.groupSeparator().toStdString();
+    buildControls();
+    Load();
+    if (const QScreen* s = screen())
+        move(s->availableGeometry().center() - rect().center());
+}
+
+void MainForm::buildControls() {
+    QHash<QString, QWidget*> byName;
+    std::vector<std::pair<int, QWidget*>> tabOrder;
+    for (const ControlSpec& spec : mainFormLayout()) {
+        QWidget* widget = createControl(spec, this);
+        byName.insert(spec.name, widget);
+        if (widget->focusPolicy() != Qt::NoFocus)
+            tabOrder.emplace_back(spec.tabIndex, widget);
+    }
+    std::sort(tabOrder.begin(), tabOrder.end());
+    for (std::size_t i = 1; i < tabOrder.size(); ++i)
+        setTabOrder(tabOrder[i - 1].second, tabOrder[i].second);
+
+    auto find = [&byName]<typename T>(T*& member, const QString& name) {
+        member = qobject_cast<T*>(byName.value(name));
+    };
+    for (const KindLook& look : kindLooks()) {
+        KindControls& c = controls(look.kind);
+        find(c.option, look.option);
+        for (int i = 0; i < 2; ++i) {
+            find(c.num[i], controlName(look, "Num", i));
+            find(c.unit[i], controlName(look, "Unit", i));
+            c.num[i]->installEventFilter(this);
+        }
+        for (int i = 0; i < kUnitCount; ++i) {
+            find(c.ans[i], controlName(look, "Ans", i));
+            find(c.unitName[i], controlName(look, "UnitName", i));
+        }
+        const Kind kind = look.kind;
+        connect(c.option, &QRadioButton::clicked, this, [this, kind] { Op_Click(kind); });
+        // The option group is one Tab stop, at the selected button.
+        connect(c.option, &QRadioButton::toggled, c.option, [option = c.option](bool on) {
+            option->setFocusPolicy(on ? Qt::StrongFocus : Qt::ClickFocus);
+        });
+        c.option->setFocusPolicy(Qt::ClickFocus);
+        for (QComboBox* list : c.unit)
+            connect(list, &QComboBox::activated, this, [this, kind] { Unit_Click(kind); });
+
+        const QString kindName = QString::fromUtf8(look.japanese);
+        c.num[0]->setAccessibleName(kindName + QStringLiteral("の数値"));
+        c.num[1]->setAccessibleName(kindName + QStringLiteral("の補助単位の数値"));
+        c.unit[0]->setAccessibleName(kindName + QStringLiteral("の単位"));
+        c.unit[1]->setAccessibleName(kindName + QStringLiteral("の補助単位"));
+        for (int i = 0; i < kUnitCount; ++i)
+            c.ans[i]->setAccessibleName(
+                QStringLiteral("%1の結果（%2）")
+                    .arg(kindName, QString::fromUtf8(units(kind)[i].name.data(),
+                                                     units(kind)[i].name.size())));
+    }
+    controls(Kind::Length).option->setChecked(true);
+
+    find(m_comChange, QStringLiteral("ComChange"));
+    find(m_comClear, QStringLiteral("ComClear"));
+    find(m_comText, QStringLiteral("ComText"));
+    find(m_title, QStringLiteral("TitleLabel"));
+    find(m_report, QStringLiteral("RTBox"));
+    m_report->setAccessibleName(QStringLiteral("変換結果のテキスト"));
+
+    QPushButton* button = nullptr;
+    const std::pair<const char*, void (MainForm::*)()> commands[] = {
+        {"ComChange", &MainForm::ComChange_Click}, {"ComClear", &MainForm::ComClear_Click},
+        {"ComText", &MainForm::ComText_Click},     {"ComTxClear", &MainForm::ComTxClear_Click},
+        {"ComClip", &MainForm::ComClip_Click},     {"ComNote", &MainForm::ComNote_Click},
+    };
+    for (const auto& [name, handler] : commands) {
+        find(button, name);
+        connect(button, &QPushButton::clicked, this, handler);
+    }
+    find(button, QStringLiteral("ComInfo"));
+    connect(button, &QPushButton::clicked, this, &MainForm::aboutRequested);
+    find(button, QStringLiteral("ComQuit"));
+    connect(button, &QPushButton::clicked, this, &QWidget::close);
+    controls(Kind::Length).option->setFocus();
+}
+
+void MainForm::Load() {
+    m_report->clear();
+    m_comText->setToolTip(QString::fromUtf8(lookOf(Kind::Length).reportTip));
+    findChild<QPushButton*>(QStringLiteral("ComTxClear"))
+        ->setToolTip(QStringLiteral("テキストとクリップボードを消去します"));
+    for (const Kind kind : kAllKinds) {
+        KindControls& c = controls(kind);
+        for (int i = 0; i < kUnitCount; ++i) {
+            const std::string_view name = units(kind)[i].name;
+            const QString text =
+                QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+            c.unit[0]->addItem(text);
+            c.unit[1]->addItem(text);
+            c.unitName[i]->setText(text);
+            c.ans[i]->clear();
+        }
+        for (QLineEdit* box : c.num)
+            box->setText(QStringLiteral("0"));
+        c.unit[0]->setCurrentIndex(1);
+        Unit_Click(kind);
+    }
+    Enabilize(Kind::Length);
+}
+
+void MainForm::Enabilize(Kind active) {
+    for (const KindLook& look : kindLooks()) {
+        const bool on = look.kind == active;
+        KindControls& c = controls(look.kind);
+        for (int i = 0; i < 2; ++i) {
+            c.num[i]->setEnabled(on);
+            c.unit[i]->setEnabled(on);
+        }
+        for (QLabel* label : c.ans)
+            setColour(label, QPalette::Window, on ? kActiveShade : kInactiveShade);
+        setColour(c.option, QPalette::WindowText, on ? QColor(255, 0, 0) : QColor(0, 0, 0));
+    }
+}
+
+void MainForm::Op_Click(Kind kind) {
+    const KindLook& look = lookOf(kind);
+    Enabilize(kind);
+    setWindowTitle(QStringLiteral("Quantell - ") + QString::fromUtf8(look.word));
+    setColour(m_title, QPalette::WindowText, look.titleColour);
+    m_comText->setToolTip(QString::fromUtf8(look.reportTip));
+    focusFirstInput(kind);
+}
+
+void MainForm::Unit_Click(Kind kind) {
+    KindControls& c = controls(kind);
+    const int first = c.unit[0]->currentIndex();
+    const bool twoTerms = units(kind)[static_cast<std::size_t>(first)].hasCompanion;
+    c.unit[1]->setCurrentIndex(secondUnitFor(kind, first));
+    c.num[1]->setEnabled(twoTerms);
+    c.unit[1]->setEnabled(twoTerms);
+    Culc(kind);
+}
+
+void MainForm::Num_GotFocus(QLineEdit* box, Qt::FocusReason reason) {
+    // The mouse press that gave the focus would place the cursor after a direct selection.
+    if (reason == Qt::MouseFocusReason)
+        QTimer::singleShot(0, box, &QLineEdit::selectAll);
+    else
+        box->selectAll();
+}
+
+void MainForm::Culc(Kind kind) {
+    KindControls& c = controls(kind);
+    const QByteArray first = c.num[0]->text().toUtf8();
+    const QByteArray second = c.num[1]->text().toUtf8();
+    const ConversionResult result =
+        convert(kind,
+                {first.toStdString(), second.toStdString(), c.unit[0]->currentIndex(),
+                 c.unit[1]->currentIndex(), c.num[1]->isEnabled()},
+                {m_decimalPoint, m_groupSeparator});
+    const std::array<const std::string*, 2> texts{&result.firstText, &result.secondText};
+    for (int i = 0; i < 2; ++i) {
+        const QString text = QString::fromStdString(*texts[i]);
+        if (c.num[i]->text() != text)
+            c.num[i]->setText(text);
+    }
+    for (int i = 0; i < kUnitCount; ++i)
+        c.ans[i]->setText(QString::fromStdString(result.results[i]));
+    if (result.outcome == Outcome::Overflow)
+        m_messenger.warn(this, QStringLiteral("値が大きすぎるため変換できません。"));
+}
+
+void MainForm::ComChange_Click() {
+    if (const std::optional<Kind> kind = currentKind()) {
+        Culc(*kind);
+        focusFirstInput(*kind);
+    }
+}
+
+void MainForm::ComClear_Click() {
+    if (const std::optional<Kind> kind = currentKind()) {
+        KindControls& c = controls(*kind);
+        for (QLineEdit* box : c.num)
+            box->clear();
+        for (QLabel* label : c.ans)
+            label->clear();
+        focusFirstInput(*kind);
+    }
+}
+
+void MainForm::ComText_Click() {
+    const std::optional<Kind> kind = currentKind();
+    if (!kind)
+        return;
+    const KindControls& c = controls(*kind);
+    ReportBlock block;
+    for (int i = 0; i < 2; ++i) {
+        block.amounts[i] = c.num[i]->text();
+        block.units[i] = c.unit[i]->currentText();
+    }
+    for (int i = 0; i < kUnitCount; ++i) {
+        block.results[i] = c.ans[i]->text();
+        block.unitNames[i] = c.unitName[i]->text();
+    }
+    // Appending at the end keeps the cost of a block independent of the report's length.
+    QTextCursor cursor(m_report->document());
+    cursor.movePosition(QTextCursor::End);
+    cursor.insertText(toBoxText(reportAddition(m_report->document()->isEmpty(), block)));
+    m_report->setTextCursor(cursor);
+    m_report->ensureCursorVisible();
+}
+
+void MainForm::ComTxClear_Click() {
+    m_report->clear();
+    copyReport(QString());
+}
+
+void MainForm::ComClip_Click() {
+    copyReport(reportText());
+}
+
+void MainForm::ComNote_Click() {
+    if (!startTextEditor())
+        m_messenger.warn(this, QStringLiteral("テキストエディタを起動できませんでした。"));
+}
+
+void MainForm::copyReport(const QString& text) {
+    if (!copyToClipboard(text))
+        m_messenger.warn(this, QStringLiteral("クリップボードに書き込めませんでした。"));
+}
+
+QString MainForm::reportText() const {
+    return m_report->toPlainText().replace(u'\n', kLineBreak);
+}
+
+std::optional<Kind> MainForm::currentKind() const {
+    for (const Kind kind : kAllKinds)
+        if (m_kinds[static_cast<std::size_t>(kind)].option->isChecked())
+            return kind;
+    return std::nullopt;
+}
+
+void MainForm::focusFirstInput(Kind kind) {
+    QLineEdit* box = controls(kind).num[0];
+    box->setFocus(Qt::OtherFocusReason);
+    box->selectAll();
+}
+
+void MainForm::keyPressEvent(QKeyEvent* event) {
+    // Keys that the focused control did not take: Enter converts, Esc clears.
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        m_comChange->click();
+        break;
+    case Qt::Key_Escape:
+        m_comClear->click();
+        break;
+    default:
+        QWidget::keyPressEvent(event);
+    }
+}
+
+bool MainForm::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusIn)
+        Num_GotFocus(static_cast<QLineEdit*>(watched), static_cast<QFocusEvent*>(event)->reason());
+    return QWidget::eventFilter(watched, event);
 }
 
 } // namespace quantell

@@ -1,0 +1,32 @@
+#include "LockedComboBox.h"
+
+#include <QKeyEvent>
+#include <QPainter>
+#include <QStyleOptionFrame>
+#include <QWheelEvent>
+
+namespace quantell {
+
+void LockedComboBox::keyPressEvent(QKeyEvent* event) {
+    event->ignore();
+}
+
+void LockedComboBox::wheelEvent(QWheelEvent* event) {
+    event->ignore();
+}
+
+void LockedComboBox::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    QStyleOptionFrame frame;
+    frame.initFrom(this);
+    frame.lineWidth = style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &frame, this);
+    style()->drawPrimitive(QStyle::PE_PanelLineEdit, &frame, &painter, this);
+    const QString text = currentIndex() < 0 ? placeholderText() : currentText();
+    const QRect field = rect().adjusted(3, 0, -2, 0);
+    painter.setPen(
+        palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::Text));
+    painter.drawText(field, Qt::AlignLeft | Qt::AlignVCenter,
+                     fontMetrics().elidedText(text, Qt::ElideRight, field.width()));
+}
+
+} // namespace quantell

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+
+#include <array>
+
+namespace quantell {
+
+// What the current kind's controls show at the moment of the report command, verbatim.
+struct ReportBlock {
+    std::array<QString, 2> amounts;   // the two amount boxes
+    std::array<QString, 2> units;     // the selected entries of the two unit lists
+    std::array<QString, 7> results;   // result captions
+    std::array<QString, 7> unitNames; // unit-name captions
+};
+
+inline const QString kLineBreak = QStringLiteral("\r\n");
+
+// The text the report box gains: a line break after what it already holds, then the header
+// line and the seven result lines, each ended by CRLF.
+QString reportAddition(bool boxIsEmpty, const ReportBlock& block);
+
+} // namespace quantell
