@@ -1,0 +1,72 @@
+#include "engine/Conversion.h"
+
+#include <fuzzer/FuzzedDataProvider.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+
+using namespace quantell;
+
+namespace {
+
+const Separators kSeparators[] = {{".", ","}, {",", "."}, {",", "\u00A0"}, {".", "'"}};
+
+void require(bool condition) {
+    if (!condition)
+        std::abort();
+}
+
+bool isDigits(std::string_view text) {
+    return !text.empty() && std::ranges::all_of(text, [](char c) { return c >= '0' && c <= '9'; });
+}
+
+// "-"? digits, the decimal point, one to four digits; never "-0.0".
+bool looksLikeResult(std::string_view text, std::string_view decimalPoint) {
+    const bool negative = text.starts_with('-');
+    text.remove_prefix(negative ? 1 : 0);
+    const std::size_t point = text.find(decimalPoint);
+    if (point == std::string_view::npos)
+        return false;
+    const std::string_view integer = text.substr(0, point);
+    const std::string_view fraction = text.substr(point + decimalPoint.size());
+    const bool zero = integer == "0" && fraction == "0";
+    return isDigits(integer) && isDigits(fraction) && fraction.size() <= 4 && !(negative && zero);
+}
+
+int unitIndex(FuzzedDataProvider& data) {
+    // Mostly real units so that conversions run, sometimes any int at all.
+    return data.ConsumeBool() ? data.ConsumeIntegralInRange(0, kUnitCount - 1)
+                              : data.ConsumeIntegral<int>();
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t size) {
+    FuzzedDataProvider data(bytes, size);
+    const Kind kind = data.PickValueInArray(kAllKinds);
+    const int firstUnit = unitIndex(data);
+    const int secondUnit = unitIndex(data);
+    const bool secondEnabled = data.ConsumeBool();
+    const Separators& separators = data.PickValueInArray(kSeparators);
+    const std::string firstText = data.ConsumeRandomLengthString();
+    const std::string secondText = data.ConsumeRemainingBytesAsString();
+
+    for (const std::string& text : {firstText, secondText}) {
+        const std::optional<double> amount = readAmount(text, separators);
+        require(!amount || std::isfinite(*amount));
+    }
+
+    const ConversionInput input{firstText, secondText, firstUnit, secondUnit, secondEnabled};
+    const ConversionResult result = convert(kind, input, separators);
+    if (result.outcome == Outcome::Converted) {
+        for (const std::string& text : result.results)
+            require(looksLikeResult(text, separators.decimalPoint));
+    } else {
+        // Nothing partial: the texts as they were and no result at all.
+        require(result.firstText == firstText && result.secondText == secondText);
+        for (const std::string& text : result.results)
+            require(text.empty());
+    }
+    return 0;
+}
