@@ -1,0 +1,49 @@
+#include "report/ReportBlock.h"
+
+#include <gtest/gtest.h>
+
+namespace quantell {
+namespace {
+
+ReportBlock block(const QString& a0, const QString& u0, const QString& a1, const QString& u1,
+                  const QString& result, const QString& name) {
+    ReportBlock b{{a0, a1}, {u0, u1}, {}, {}};
+    b.results.fill(result);
+    b.unitNames.fill(name);
+    return b;
+}
+
+TEST(ReportBlockTest, LinesAreVerbatimWithCrlf) {
+    struct Row {
+        bool boxEmpty;
+        ReportBlock block;
+        QString text;
+    };
+    const QString sevenZeroKg = QString("= 0.0 kg\r\n").repeated(7);
+    const Row rows[] = {
+        {true, block("1", "kg", "250", "g", "0.0", "kg"), "1 kg 250 g\r\n" + sevenZeroKg},
+        // a box with text gets a line break first
+        {false, block("1", "kg", "250", "g", "0.0", "kg"), "\r\n1 kg 250 g\r\n" + sevenZeroKg},
+        // nothing trimmed or filled in
+        {true, block("", "ft", "", "in", "", "mm"),
+         " ft  in\r\n" + QString("=  mm\r\n").repeated(7)},
+        {true, block(" 5", "grain", "abc", "grain", "-1.5", "pound"),
+         " 5 grain abc grain\r\n" + QString("= -1.5 pound\r\n").repeated(7)},
+    };
+    for (const Row& row : rows)
+        EXPECT_EQ(reportAddition(row.boxEmpty, row.block), row.text);
+}
+
+TEST(ReportBlockTest, ResultLinesFollowUnitOrder) {
+    ReportBlock b = block("5", "ft", "3", "in", "", "");
+    const char* names[] = {"mm", "cm", "m", "km", "in", "ft", "yd"};
+    for (int i = 0; i < 7; ++i) {
+        b.results[i] = QString::number(i);
+        b.unitNames[i] = names[i];
+    }
+    EXPECT_EQ(reportAddition(true, b), "5 ft 3 in\r\n= 0 mm\r\n= 1 cm\r\n= 2 m\r\n= 3 km\r\n"
+                                       "= 4 in\r\n= 5 ft\r\n= 6 yd\r\n");
+}
+
+} // namespace
+} // namespace quantell
