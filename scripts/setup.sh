@@ -10,6 +10,7 @@ declare -A needs=(
     [fuzz]="clang libclang-rt-14-dev"
     [screenshot]="xvfb xauth imagemagick"
     [package]="dpkg-dev file"
+    [icons]="librsvg2-bin imagemagick"
 )
 
 wanted=()
