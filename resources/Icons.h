@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QIcon>
+
+namespace quantell {
+
+// The icon "app" (the program's: program file, splash logo, about window) or "main" (the
+// main window's) with every size the resources hold, ":/icons/<name>-<size>.png", so a
+// window and the task bar get a sharp image at any screen scale. At 32 x 32 it is the
+// 16-colour image.
+QIcon resourceIcon(const QString& name);
+
+} // namespace quantell
