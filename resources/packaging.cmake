@@ -1,0 +1,32 @@
+# The program file's Windows resource, its installation and the Debian package; included
+# last from the top level, so that the program target exists. The desktop entry, metainfo
+# and icons are installed by resources/CMakeLists.txt, which also sets the product facts
+# used here.
+if(WIN32)
+    target_sources(quantell PRIVATE ${QUANTELL_RC})
+    set_target_properties(quantell PROPERTIES WIN32_EXECUTABLE ON)
+endif()
+
+include(GNUInstallDirs)
+install(TARGETS quantell RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+
+set(CPACK_PACKAGE_NAME quantell)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_VENDOR ${QUANTELL_COMPANY})
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY ${QUANTELL_SUMMARY})
+set(CPACK_PACKAGE_DESCRIPTION [[
+Quantell converts lengths, areas, volumes and weights between the yard-pound
+and the metric system and shows an amount in all seven units of its kind at
+once. Its user interface is Japanese.]])
+set(CPACK_STRIP_FILES ON)
+
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${QUANTELL_COMPANY} <quantell@brevalt.example>")
+set(CPACK_DEBIAN_PACKAGE_SECTION utils)
+# The Qt libraries come from dpkg-shlibdeps. The platform plugins are only recommended by
+# Qt's GUI library, yet without them no window opens; the Japanese texts need a CJK font.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-ipafont-gothic")
+set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
+
+include(CPack)

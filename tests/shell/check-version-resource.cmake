@@ -1,0 +1,23 @@
+# Compiles the configured Windows resource into an object file with the MinGW resource
+# compiler, as a Windows build links it, then reads the object back to see that the
+# version, the Japanese string block and the icon went in. The host's C preprocessor stands
+# in for a Windows compiler's.
+execute_process(COMMAND ${WINDRES} --preprocessor=cpp ${RC} -O coff -o ${OBJECT}
+    COMMAND_ERROR_IS_FATAL ANY)
+execute_process(COMMAND ${WINDRES} -J coff -i ${OBJECT} -O rc
+    OUTPUT_VARIABLE text COMMAND_ERROR_IS_FATAL ANY)
+
+string(REPLACE "." ", " numbers ${VERSION})
+foreach(expected
+        "FILEVERSION ${numbers}\n"
+        "PRODUCTVERSION ${numbers}\n"
+        "BLOCK \"041103A4\""
+        "VALUE \"FileVersion\", \"${VERSION_TEXT}\""
+        "VALUE \"ProductVersion\", \"${VERSION_TEXT}\""
+        "VALUE \"Translation\", 0x411, 932"
+        "RT_GROUP_ICON")
+    string(FIND "${text}" "${expected}" at)
+    if(at EQUAL -1)
+        message(SEND_ERROR "The compiled resource lacks: ${expected}")
+    endif()
+endforeach()
