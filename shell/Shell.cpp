@@ -1,0 +1,50 @@
+#include "Shell.h"
+
+#include "Info.h"
+#include "ShellLook.h"
+#include "StartDialog.h"
+#include "mainwindow/MainForm.h"
+
+namespace quantell {
+
+Shell::Shell() : m_startDialog(new StartDialog) {
+    connect(m_startDialog, &StartDialog::mainFormRequested, this, &Shell::showMainForm);
+    m_startDialog->show();
+}
+
+Shell::~Shell() {
+    delete m_info;
+    delete m_mainForm;
+    delete m_startDialog;
+}
+
+StartDialog* Shell::startDialog() const {
+    return m_startDialog;
+}
+
+MainForm* Shell::mainForm() const {
+    return m_mainForm;
+}
+
+Info* Shell::info() const {
+    return m_info;
+}
+
+void Shell::showMainForm() {
+    m_mainForm = new MainForm;
+    m_mainForm->setAttribute(Qt::WA_DeleteOnClose);
+    connect(m_mainForm, &MainForm::aboutRequested, this, &Shell::showInfo);
+    centreOnScreen(m_mainForm);
+    m_mainForm->show();
+}
+
+void Shell::showInfo() {
+    if (!m_info) {
+        m_info = new Info;
+        m_info->show();
+    }
+    m_info->raise();
+    m_info->activateWindow();
+}
+
+} // namespace quantell

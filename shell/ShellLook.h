@@ -1,0 +1,54 @@
+#pragma once
+
+#include "mainwindow/Layout.h"
+
+#include <QFont>
+#include <QIcon>
+#include <QPalette>
+#include <QRect>
+#include <QRgb>
+
+#include <span>
+
+class QWidget;
+
+namespace quantell {
+
+// The names and texts both shell windows show; the version caption stays the same whatever
+// the version of the program file.
+inline constexpr char productName[] = "Quantell";
+inline constexpr char makerName[] = "Brevalt";
+inline constexpr char versionCaption[] = "Version 1.0.0";
+inline constexpr char copyrightLine[] = "Copyright (C) 2026 Brevalt";
+
+// The program's icon: the program file, the splash and the about window show it, always at
+// its natural size.
+QIcon applicationIcon();
+inline constexpr int iconPixels = 32;
+
+// A length of a window's fixed layout, given in twips, in logical pixels.
+constexpr int pixels(int twips) {
+    return twips / kTwipsPerPixel;
+}
+
+// One label of a window's fixed layout.
+struct LabelRow {
+    const char* name;
+    const char* text; // UTF-8
+    QRect twips;      // at least; an empty size makes the label exactly as large as its text
+    QFont (*font)(qreal points, bool bold); // null keeps the window's font
+    qreal points = 0;
+    bool bold = false;
+    QRgb colour = 0; // 0 keeps the default text colour
+    Qt::Alignment alignment = Qt::AlignLeft;
+    bool wrap = false;
+};
+
+void setColour(QWidget* widget, QPalette::ColorRole role, QRgb colour);
+
+// Creates the labels of a layout table on parent.
+void addLabels(QWidget* parent, std::span<const LabelRow> rows);
+
+void centreOnScreen(QWidget* window);
+
+} // namespace quantell

@@ -1,0 +1,67 @@
+#include "StartDialog.h"
+
+#include "ShellLook.h"
+#include "mainwindow/UiFont.h"
+
+#include <QCloseEvent>
+#include <QFrame>
+#include <QLabel>
+#include <QTimer>
+
+namespace quantell {
+
+namespace {
+
+// Positions are relative to Frame1; every label sizes itself to its text.
+// clang-format off
+const LabelRow labels[] = {
+    {"lblCompanyProduct", makerName, {360, 240, 0, 0}, uiGothic, 12, true},
+    {"lblProductName", productName, {1560, 480, 0, 0}, uiGothic, 26.25, true, qRgb(0, 0, 192)},
+    {"lblPlatform", "for Windows", {1680, 1080, 0, 0}, uiGothic, 12, true, 0, Qt::AlignRight},
+    {"lblVersion", versionCaption, {3360, 1080, 0, 0}, proportionalGothic, 12, true, 0, Qt::AlignRight},
+    {"lblCopyright", copyrightLine, {1560, 1440, 0, 0}, nullptr},
+};
+// clang-format on
+
+} // namespace
+
+StartDialog::StartDialog() : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint) {
+    setObjectName("StartDialog");
+    setAccessibleName(productName);
+    setFixedSize(pixels(5265), pixels(1875));
+
+    auto* frame = new QFrame(this);
+    frame->setObjectName("Frame1");
+    frame->setFrameStyle(QFrame::Box | QFrame::Plain);
+    frame->setGeometry(pixels(120), 0, pixels(5040), pixels(1770));
+
+    auto* logo = new QLabel(frame);
+    logo->setObjectName("imgLogo");
+    logo->setPixmap(applicationIcon().pixmap(iconPixels));
+    logo->setGeometry(pixels(600), pixels(840), iconPixels, iconPixels);
+
+    addLabels(frame, labels);
+
+    auto* timer = new QTimer(this);
+    timer->setObjectName("Timer1");
+    timer->setSingleShot(true);
+    connect(timer, &QTimer::timeout, this, &StartDialog::Timer1_Timer);
+    timer->start(2000);
+
+    centreOnScreen(this);
+}
+
+void StartDialog::Timer1_Timer() {
+    // The main window is up before the splash goes, so the program never stands without one.
+    emit mainFormRequested();
+    hide();
+    deleteLater();
+}
+
+void StartDialog::closeEvent(QCloseEvent* event) {
+    // A splash does not keep the program alive; closing it before the tick would leave the
+    // program running with no window at all, so it stays until the tick removes it.
+    event->ignore();
+}
+
+} // namespace quantell

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QWidget>
+
+class QCloseEvent;
+
+namespace quantell {
+
+// The splash window the program opens with; two seconds later it hands over to the main
+// window and goes.
+class StartDialog : public QWidget {
+    Q_OBJECT
+public:
+    StartDialog();
+
+public slots:
+    // The tick of Timer1: asks for the main window, then removes the splash.
+    void Timer1_Timer();
+
+signals:
+    void mainFormRequested();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+};
+
+} // namespace quantell
