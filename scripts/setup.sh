@@ -6,7 +6,7 @@ set -euo pipefail
 declare -A needs=(
     [build]="cmake ninja-build g++ qt6-base-dev libgtest-dev libgmock-dev fonts-ipafont-gothic"
     [test]="binutils-mingw-w64-x86-64 desktop-file-utils appstream"
-    [bench]="libbenchmark-dev"
+    [bench]="libbenchmark-dev xvfb xauth x11-utils"
     [fuzz]="clang libclang-rt-14-dev"
     [screenshot]="xvfb xauth imagemagick"
     [package]="dpkg-dev file"
