@@ -3,11 +3,12 @@
 #include "KindLook.h"
 #include "Layout.h"
 #include "LockedComboBox.h"
-#include "UiFont.h"
+#include "WindowLook.h"
 #include "engine/Conversion.h"
 #include "report/Messenger.h"
 #include "report/ReportActions.h"
 #include "report/ReportBlock.h"
+#include "resources/Icons.h"
 
 #include <QHash>
 #include <QKeyEvent>
@@ -17,7 +18,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 #include <QTextCursor>
 #include <QTimer>
 
@@ -29,12 +29,6 @@ namespace {
 
 const QColor kActiveShade(255, 255, 255);
 const QColor kInactiveShade(204, 204, 204);
-
-void setColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour) {
-    QPalette palette = widget->palette();
-    palette.setColor(role, colour);
-    widget->setPalette(palette);
-}
 
 QWidget* createControl(const ControlSpec& spec, QWidget* parent) {
     QWidget* widget = nullptr;
@@ -106,7 +100,7 @@ MainForm::MainForm(Messenger* messenger, QWidget* parent)
       m_messenger(messenger ? *messenger : defaultMessenger()) {
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(QStringLiteral("Quantell - Length"));
-    setWindowIcon(QIcon(QStringLiteral(":/icons/main.svg")));
+    setWindowIcon(resourceIcon("main"));
     setFont(uiGothic(9));
     setFixedSize(kMainFormTwips / kTwipsPerPixel);
     const QLocale locale;
@@ -114,8 +108,7 @@ MainForm::MainForm(Messenger* messenger, QWidget* parent)
     m_groupSeparator = locale.groupSeparator().toStdString();
     buildControls();
     Load();
-    if (const QScreen* s = screen())
-        move(s->availableGeometry().center() - rect().center());
+    centreOnScreen(this);
 }
 
 void MainForm::buildControls() {

@@ -1,7 +1,8 @@
 #include "Info.h"
 
 #include "ShellLook.h"
-#include "mainwindow/UiFont.h"
+#include "mainwindow/WindowLook.h"
+#include "resources/Icons.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -51,7 +52,7 @@ Info::Info()
     icon->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     icon->setLineWidth(2);
     icon->setAlignment(Qt::AlignCenter);
-    icon->setPixmap(applicationIcon().pixmap(iconPixels));
+    icon->setPixmap(resourceIcon("app").pixmap(iconPixels));
     icon->setGeometry(pixels(240), pixels(240), pixels(540), pixels(540));
 
     addLabels(this, labels);

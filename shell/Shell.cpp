@@ -1,7 +1,6 @@
 #include "Shell.h"
 
 #include "Info.h"
-#include "ShellLook.h"
 #include "StartDialog.h"
 #include "mainwindow/MainForm.h"
 
@@ -34,7 +33,6 @@ void Shell::showMainForm() {
     m_mainForm = new MainForm;
     m_mainForm->setAttribute(Qt::WA_DeleteOnClose);
     connect(m_mainForm, &MainForm::aboutRequested, this, &Shell::showInfo);
-    centreOnScreen(m_mainForm);
     m_mainForm->show();
 }
 

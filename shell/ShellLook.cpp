@@ -1,20 +1,10 @@
 #include "ShellLook.h"
 
-#include <QGuiApplication>
+#include "mainwindow/WindowLook.h"
+
 #include <QLabel>
-#include <QScreen>
 
 namespace quantell {
-
-QIcon applicationIcon() {
-    return QIcon(QStringLiteral(":/icons/app.svg"));
-}
-
-void setColour(QWidget* widget, QPalette::ColorRole role, QRgb colour) {
-    QPalette palette = widget->palette();
-    palette.setColor(role, QColor::fromRgb(colour));
-    widget->setPalette(palette);
-}
 
 void addLabels(QWidget* parent, std::span<const LabelRow> rows) {
     for (const LabelRow& row : rows) {
@@ -33,11 +23,6 @@ void addLabels(QWidget* parent, std::span<const LabelRow> rows) {
                                       : label->sizeHint();
         label->resize(label->size().expandedTo(needed));
     }
-}
-
-void centreOnScreen(QWidget* window) {
-    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
-    window->move(screen.center() - window->rect().center());
 }
 
 } // namespace quantell

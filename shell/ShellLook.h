@@ -3,7 +3,6 @@
 #include "mainwindow/Layout.h"
 
 #include <QFont>
-#include <QIcon>
 #include <QPalette>
 #include <QRect>
 #include <QRgb>
@@ -21,9 +20,7 @@ inline constexpr char makerName[] = "Brevalt";
 inline constexpr char versionCaption[] = "Version 1.0.0";
 inline constexpr char copyrightLine[] = "Copyright (C) 2026 Brevalt";
 
-// The program's icon: the program file, the splash and the about window show it, always at
-// its natural size.
-QIcon applicationIcon();
+// The program's icon shows at its natural size on the splash and the about window.
 inline constexpr int iconPixels = 32;
 
 // A length of a window's fixed layout, given in twips, in logical pixels.
@@ -44,11 +41,7 @@ struct LabelRow {
     bool wrap = false;
 };
 
-void setColour(QWidget* widget, QPalette::ColorRole role, QRgb colour);
-
 // Creates the labels of a layout table on parent.
 void addLabels(QWidget* parent, std::span<const LabelRow> rows);
-
-void centreOnScreen(QWidget* window);
 
 } // namespace quantell

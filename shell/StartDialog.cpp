@@ -1,7 +1,8 @@
 #include "StartDialog.h"
 
 #include "ShellLook.h"
-#include "mainwindow/UiFont.h"
+#include "mainwindow/WindowLook.h"
+#include "resources/Icons.h"
 
 #include <QCloseEvent>
 #include <QFrame>
@@ -37,7 +38,7 @@ StartDialog::StartDialog() : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWi
 
     auto* logo = new QLabel(frame);
     logo->setObjectName("imgLogo");
-    logo->setPixmap(applicationIcon().pixmap(iconPixels));
+    logo->setPixmap(resourceIcon("app").pixmap(iconPixels));
     logo->setGeometry(pixels(600), pixels(840), iconPixels, iconPixels);
 
     addLabels(frame, labels);

@@ -1,3 +1,4 @@
+#include "resources/Icons.h"
 #include "shell/Shell.h"
 #include "shell/ShellLook.h"
 
@@ -8,7 +9,7 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(quantell::productName);
     QApplication::setOrganizationName(quantell::makerName);
     QApplication::setApplicationVersion(QStringLiteral(QUANTELL_VERSION_TEXT));
-    QApplication::setWindowIcon(quantell::applicationIcon());
+    QApplication::setWindowIcon(quantell::resourceIcon("app"));
     quantell::Shell shell;
     return app.exec();
 }

@@ -1,6 +1,10 @@
-#include "UiFont.h"
+#include "WindowLook.h"
+
+#include <QGuiApplication>
+#include <QScreen>
 
 #include <QStringList>
+#include <QWidget>
 
 namespace quantell {
 
@@ -15,7 +19,7 @@ QFont gothic(const QStringList& families, qreal points, bool bold) {
 } // namespace
 
 QFont uiGothic(qreal points, bool bold) {
-    return gothic({"MS UI Gothic", "Yu Gothic UI", "Meiryo UI", "IPAGothic", "IPAexGothic",
+    return gothic({"MS UI Gothic", "Yu Gothic UI", "Meiryo UI", "IPAPGothic", "IPAGothic",
                    "Noto Sans CJK JP"},
                   points, bold);
 }
@@ -24,6 +28,17 @@ QFont proportionalGothic(qreal points, bool bold) {
     return gothic({"ＭＳ Ｐゴシック", "MS PGothic", "Yu Gothic", "Meiryo", "IPAPGothic",
                    "IPAexGothic", "Noto Sans CJK JP"},
                   points, bold);
+}
+
+void setColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour) {
+    QPalette palette = widget->palette();
+    palette.setColor(role, colour);
+    widget->setPalette(palette);
+}
+
+void centreOnScreen(QWidget* window) {
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    window->move(screen.center() - window->rect().center());
 }
 
 } // namespace quantell

@@ -1,6 +1,10 @@
 #pragma once
 
+#include <QColor>
 #include <QFont>
+#include <QPalette>
+
+class QWidget;
 
 namespace quantell {
 
@@ -8,5 +12,10 @@ namespace quantell {
 // where they are missing (IPA Gothic on Linux).
 QFont uiGothic(qreal points, bool bold = false);
 QFont proportionalGothic(qreal points, bool bold = false);
+
+void setColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour);
+
+// Windows open in the middle of the screen.
+void centreOnScreen(QWidget* window);
 
 } // namespace quantell
