@@ -5,6 +5,7 @@
 
 SETUP := scripts/setup.sh
 FUZZ_SECONDS ?= 20
+SCREENSHOTS ?= build/default/screenshots
 
 .PHONY: run test build screenshot sanitize bench fuzz format install package clean
 
@@ -24,7 +25,7 @@ test:
 
 screenshot: build
 	@$(SETUP) screenshot
-	@scripts/screenshot.sh build/default
+	@scripts/screenshot.sh build/default $(SCREENSHOTS)
 
 sanitize:
 	@$(SETUP) build test
@@ -37,6 +38,7 @@ bench:
 	@cmake --preset release >/dev/null
 	@cmake --build --preset release
 	@scripts/bench.sh build/release
+	@scripts/startup-bench.sh build/release
 
 fuzz:
 	@$(SETUP) fuzz

@@ -19,7 +19,8 @@ QFont gothic(const QStringList& families, qreal points, bool bold) {
 } // namespace
 
 QFont uiGothic(qreal points, bool bold) {
-    return gothic({"MS UI Gothic", "Yu Gothic UI", "Meiryo UI", "IPAPGothic", "IPAGothic",
+    // IPA Gothic's half-width Latin letters take the room the layout gives them on Windows.
+    return gothic({"MS UI Gothic", "Yu Gothic UI", "Meiryo UI", "IPAGothic", "IPAPGothic",
                    "Noto Sans CJK JP"},
                   points, bold);
 }

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that the named tasks need, and only those that are missing.
-# Usage: scripts/setup.sh build|test|screenshot|fuzz|package ...
+# Usage: scripts/setup.sh build|test|bench|fuzz|screenshot|package|icons ...
 set -euo pipefail
 
 declare -A needs=(
@@ -8,7 +8,7 @@ declare -A needs=(
     [test]="binutils-mingw-w64-x86-64 desktop-file-utils appstream"
     [bench]="libbenchmark-dev xvfb xauth x11-utils"
     [fuzz]="clang libclang-rt-14-dev"
-    [screenshot]="xvfb xauth imagemagick"
+    [screenshot]="xvfb xauth imagemagick xdotool"
     [package]="dpkg-dev file"
     [icons]="librsvg2-bin imagemagick"
 )
