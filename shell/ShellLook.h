@@ -16,9 +16,9 @@ namespace quantell {
 // The names and texts both shell windows show; the version caption stays the same whatever
 // the version of the program file.
 inline constexpr char productName[] = "Quantell";
-inline constexpr char makerName[] = "Brevalt";
+inline constexpr char makerName[] = QUANTELL_COMPANY;
 inline constexpr char versionCaption[] = "Version 1.0.0";
-inline constexpr char copyrightLine[] = "Copyright (C) 2026 Brevalt";
+inline constexpr char copyrightLine[] = QUANTELL_COPYRIGHT;
 
 // The program's icon shows at its natural size on the splash and the about window.
 inline constexpr int iconPixels = 32;
