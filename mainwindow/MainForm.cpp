@@ -30,32 +30,32 @@ namespace {
 const QColor kActiveShade(255, 255, 255);
 const QColor kInactiveShade(204, 204, 204);
 
-QWidget* createControl(const ControlSpec& spec, QWidget* parent) {
+QWidget* createControl(const ControlSpec& control, QWidget* parent) {
     QWidget* widget = nullptr;
-    switch (spec.type) {
+    switch (control.type) {
     case ControlType::Button: {
-        auto* button = new QPushButton(spec.text, parent);
+        auto* button = new QPushButton(control.text, parent);
         button->setAutoDefault(true); // a focused button takes Enter itself
         widget = button;
         break;
     }
     case ControlType::Option:
-        widget = new QRadioButton(spec.text, parent);
+        widget = new QRadioButton(control.text, parent);
         break;
     case ControlType::Amount:
-        widget = new QLineEdit(spec.text, parent);
+        widget = new QLineEdit(control.text, parent);
         break;
     case ControlType::UnitList:
         widget = new QComboBox(parent);
         break;
     case ControlType::LockedUnitList: {
         auto* list = new LockedComboBox(parent);
-        list->setPlaceholderText(spec.text);
+        list->setPlaceholderText(control.text);
         widget = list;
         break;
     }
     case ControlType::Result: {
-        auto* label = new QLabel(spec.text, parent);
+        auto* label = new QLabel(control.text, parent);
         label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         label->setAutoFillBackground(true);
@@ -64,25 +64,25 @@ QWidget* createControl(const ControlSpec& spec, QWidget* parent) {
         break;
     }
     case ControlType::UnitName:
-        widget = new QLabel(spec.text, parent);
+        widget = new QLabel(control.text, parent);
         break;
     case ControlType::Title: {
-        auto* label = new QLabel(spec.text, parent);
+        auto* label = new QLabel(control.text, parent);
         label->setAlignment(Qt::AlignCenter);
         label->setFont(uiGothic(18, true));
         widget = label;
         break;
     }
     case ControlType::Report: {
-        auto* box = new QPlainTextEdit(spec.text, parent);
+        auto* box = new QPlainTextEdit(control.text, parent);
         box->setTabChangesFocus(true);
         box->setFont(proportionalGothic(9));
         widget = box;
         break;
     }
     }
-    widget->setObjectName(spec.name);
-    widget->setGeometry(toPixels(spec.twips));
+    widget->setObjectName(control.name);
+    widget->setGeometry(toPixels(control.twips));
     return widget;
 }
 
@@ -114,11 +114,11 @@ MainForm::MainForm(Messenger* messenger, QWidget* parent)
 void MainForm::buildControls() {
     QHash<QString, QWidget*> byName;
     std::vector<std::pair<int, QWidget*>> tabOrder;
-    for (const ControlSpec& spec : mainFormLayout()) {
-        QWidget* widget = createControl(spec, this);
-        byName.insert(spec.name, widget);
+    for (const ControlSpec& control : mainFormLayout()) {
+        QWidget* widget = createControl(control, this);
+        byName.insert(control.name, widget);
         if (widget->focusPolicy() != Qt::NoFocus)
-            tabOrder.emplace_back(spec.tabIndex, widget);
+            tabOrder.emplace_back(control.tabIndex, widget);
     }
     std::sort(tabOrder.begin(), tabOrder.end());
     for (std::size_t i = 1; i < tabOrder.size(); ++i)
