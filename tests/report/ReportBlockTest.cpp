@@ -34,16 +34,5 @@ TEST(ReportBlockTest, LinesAreVerbatimWithCrlf) {
         EXPECT_EQ(reportAddition(row.boxEmpty, row.block), row.text);
 }
 
-TEST(ReportBlockTest, ResultLinesFollowUnitOrder) {
-    ReportBlock b = block("5", "ft", "3", "in", "", "");
-    const char* names[] = {"mm", "cm", "m", "km", "in", "ft", "yd"};
-    for (int i = 0; i < 7; ++i) {
-        b.results[i] = QString::number(i);
-        b.unitNames[i] = names[i];
-    }
-    EXPECT_EQ(reportAddition(true, b), "5 ft 3 in\r\n= 0 mm\r\n= 1 cm\r\n= 2 m\r\n= 3 km\r\n"
-                                       "= 4 in\r\n= 5 ft\r\n= 6 yd\r\n");
-}
-
 } // namespace
 } // namespace quantell
