@@ -9,6 +9,8 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(quantell::productName);
     QApplication::setOrganizationName(quantell::makerName);
     QApplication::setApplicationVersion(QStringLiteral(QUANTELL_VERSION_TEXT));
+    // Lets the desktop match the windows to the installed desktop entry and its icon.
+    QApplication::setDesktopFileName(QStringLiteral(QUANTELL_APP_ID));
     QApplication::setWindowIcon(quantell::resourceIcon("app"));
     quantell::Shell shell;
     return app.exec();
