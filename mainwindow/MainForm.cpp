@@ -141,6 +141,7 @@ void MainForm::buildControls() {
         }
         const Kind kind = look.kind;
         connect(c.option, &QRadioButton::clicked, this, [this, kind] { Op_Click(kind); });
+        c.option->installEventFilter(this);
         // The option group is one Tab stop, at the selected button.
         connect(c.option, &QRadioButton::toggled, c.option, [option = c.option](bool on) {
             option->setFocusPolicy(on ? Qt::StrongFocus : Qt::ClickFocus);
@@ -364,9 +365,28 @@ void MainForm::keyPressEvent(QKeyEvent* event) {
 }
 
 bool MainForm::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::FocusIn)
-        Num_GotFocus(static_cast<QLineEdit*>(watched), static_cast<QFocusEvent*>(event)->reason());
+    if (auto* box = qobject_cast<QLineEdit*>(watched); box && event->type() == QEvent::FocusIn)
+        Num_GotFocus(box, static_cast<QFocusEvent*>(event)->reason());
+    if (event->type() == QEvent::KeyPress)
+        return optionArrowKey(watched, static_cast<QKeyEvent*>(event)->key());
     return QWidget::eventFilter(watched, event);
+}
+
+bool MainForm::optionArrowKey(QObject* option, int key) {
+    // An arrow key in the option group selects the next kind round the group, as a click on
+    // it does, so the focus goes on to the kind's first input.
+    const int step = key == Qt::Key_Right || key == Qt::Key_Down ? 1
+                     : key == Qt::Key_Left || key == Qt::Key_Up  ? -1
+                                                                 : 0;
+    for (std::size_t i = 0; step != 0 && i < m_kinds.size(); ++i) {
+        if (m_kinds[i].option == option) {
+            const Kind next = kAllKinds[(i + kAllKinds.size() + step) % kAllKinds.size()];
+            controls(next).option->setChecked(true);
+            Op_Click(next);
+            return true;
+        }
+    }
+    return false;
 }
 
 } // namespace quantell

@@ -64,6 +64,7 @@ private:
     std::optional<Kind> currentKind() const;
     KindControls& controls(Kind kind) { return m_kinds[static_cast<std::size_t>(kind)]; }
     void focusFirstInput(Kind kind);
+    bool optionArrowKey(QObject* option, int key);
     void copyReport(const QString& text);
 
     Messenger& m_messenger;

@@ -111,6 +111,13 @@ TEST_F(WindowTest, FocusedButtonTakesEnterAndEscClearsOnlyTheCurrentKind) {
     EXPECT_EQ(results(Kind::Square), QStringList(kUnitCount, "0.0"));
 }
 
+TEST_F(WindowTest, ArrowKeysSelectTheNextKindRoundTheGroup) {
+    option(Kind::Length)->setFocus(Qt::TabFocusReason);
+    press(Qt::Key_Left);
+    EXPECT_TRUE(option(Kind::Weight)->isChecked());
+    EXPECT_EQ(QApplication::focusWidget(), num(Kind::Weight, 0));
+}
+
 TEST_F(WindowTest, TabCycleSkipsDisabledKinds) {
     selectKind(Kind::Weight);
     option(Kind::Weight)->setFocus(Qt::TabFocusReason);
