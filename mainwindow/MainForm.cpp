@@ -86,6 +86,11 @@ QWidget* createControl(const ControlSpec& control, QWidget* parent) {
     return widget;
 }
 
+QString unitName(Kind kind, int index) {
+    const std::string_view name = units(kind)[static_cast<std::size_t>(index)].name;
+    return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+}
+
 // The report box keeps LF; the program's text has CRLF.
 QString toBoxText(QString text) {
     return text.replace(kLineBreak, QStringLiteral("\n"));
@@ -157,9 +162,7 @@ void MainForm::buildControls() {
         c.unit[1]->setAccessibleName(kindName + QStringLiteral("の補助単位"));
         for (int i = 0; i < kUnitCount; ++i)
             c.ans[i]->setAccessibleName(
-                QStringLiteral("%1の結果（%2）")
-                    .arg(kindName, QString::fromUtf8(units(kind)[i].name.data(),
-                                                     units(kind)[i].name.size())));
+                QStringLiteral("%1の結果（%2）").arg(kindName, unitName(kind, i)));
     }
     controls(Kind::Length).option->setChecked(true);
 
@@ -195,9 +198,7 @@ void MainForm::Load() {
     for (const Kind kind : kAllKinds) {
         KindControls& c = controls(kind);
         for (int i = 0; i < kUnitCount; ++i) {
-            const std::string_view name = units(kind)[i].name;
-            const QString text =
-                QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+            const QString text = unitName(kind, i);
             c.unit[0]->addItem(text);
             c.unit[1]->addItem(text);
             c.unitName[i]->setText(text);
