@@ -18,17 +18,23 @@ QFont gothic(const QStringList& families, qreal points, bool bold) {
 }
 } // namespace
 
+// Each platform names only its own faces: a face that is missing costs a fallback search
+// while the splash is being built.
 QFont uiGothic(qreal points, bool bold) {
+#ifdef Q_OS_WIN
+    return gothic({"MS UI Gothic", "Yu Gothic UI", "Meiryo UI"}, points, bold);
+#else
     // IPA Gothic's half-width Latin letters take the room the layout gives them on Windows.
-    return gothic({"MS UI Gothic", "Yu Gothic UI", "Meiryo UI", "IPAGothic", "IPAPGothic",
-                   "Noto Sans CJK JP"},
-                  points, bold);
+    return gothic({"IPAGothic", "IPAPGothic", "Noto Sans CJK JP"}, points, bold);
+#endif
 }
 
 QFont proportionalGothic(qreal points, bool bold) {
-    return gothic({"ＭＳ Ｐゴシック", "MS PGothic", "Yu Gothic", "Meiryo", "IPAPGothic",
-                   "IPAexGothic", "Noto Sans CJK JP"},
-                  points, bold);
+#ifdef Q_OS_WIN
+    return gothic({"ＭＳ Ｐゴシック", "MS PGothic", "Yu Gothic", "Meiryo"}, points, bold);
+#else
+    return gothic({"IPAPGothic", "IPAexGothic", "Noto Sans CJK JP"}, points, bold);
+#endif
 }
 
 void setColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour) {

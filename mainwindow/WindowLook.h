@@ -8,8 +8,8 @@ class QWidget;
 
 namespace quantell {
 
-// The Japanese Gothic faces the windows are drawn in, with the faces that stand in for them
-// where they are missing (IPA Gothic on Linux).
+// The Japanese Gothic faces the windows are drawn in: the Windows faces there, IPA Gothic
+// elsewhere.
 QFont uiGothic(qreal points, bool bold = false);
 QFont proportionalGothic(qreal points, bool bold = false);
 

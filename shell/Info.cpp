@@ -2,8 +2,8 @@
 
 #include "ShellLook.h"
 #include "mainwindow/WindowLook.h"
-#include "resources/Icons.h"
 
+#include <QApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
@@ -52,7 +52,7 @@ Info::Info()
     icon->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     icon->setLineWidth(2);
     icon->setAlignment(Qt::AlignCenter);
-    icon->setPixmap(resourceIcon("app").pixmap(iconPixels));
+    icon->setPixmap(QApplication::windowIcon().pixmap(iconPixels));
     icon->setGeometry(pixels(240), pixels(240), pixels(540), pixels(540));
 
     addLabels(this, labels);

@@ -3,10 +3,17 @@
 #include "Info.h"
 #include "StartDialog.h"
 #include "mainwindow/MainForm.h"
+#include "resources/Icons.h"
+
+#include <QApplication>
 
 namespace quantell {
 
-Shell::Shell() : m_startDialog(new StartDialog) {
+Shell::Shell() {
+    // The application icon: the windows' own, the splash logo and the about window's picture,
+    // decoded once for all of them.
+    QApplication::setWindowIcon(resourceIcon("app"));
+    m_startDialog = new StartDialog;
     connect(m_startDialog, &StartDialog::mainFormRequested, this, &Shell::showMainForm);
     m_startDialog->show();
 }

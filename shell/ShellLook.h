@@ -20,7 +20,7 @@ inline constexpr char makerName[] = QUANTELL_COMPANY;
 inline constexpr char versionCaption[] = "Version 1.0.0";
 inline constexpr char copyrightLine[] = QUANTELL_COPYRIGHT;
 
-// The program's icon shows at its natural size on the splash and the about window.
+// The application icon shows at its natural size on the splash and the about window.
 inline constexpr int iconPixels = 32;
 
 // A length of a window's fixed layout, given in twips, in logical pixels.

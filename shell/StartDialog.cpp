@@ -2,8 +2,8 @@
 
 #include "ShellLook.h"
 #include "mainwindow/WindowLook.h"
-#include "resources/Icons.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QFrame>
 #include <QLabel>
@@ -38,7 +38,7 @@ StartDialog::StartDialog() : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWi
 
     auto* logo = new QLabel(frame);
     logo->setObjectName("imgLogo");
-    logo->setPixmap(resourceIcon("app").pixmap(iconPixels));
+    logo->setPixmap(QApplication::windowIcon().pixmap(iconPixels));
     logo->setGeometry(pixels(600), pixels(840), iconPixels, iconPixels);
 
     addLabels(frame, labels);

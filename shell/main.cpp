@@ -1,4 +1,3 @@
-#include "resources/Icons.h"
 #include "shell/Shell.h"
 #include "shell/ShellLook.h"
 
@@ -11,7 +10,6 @@ int main(int argc, char** argv) {
     QApplication::setApplicationVersion(QStringLiteral(QUANTELL_VERSION_TEXT));
     // Lets the desktop match the windows to the installed desktop entry and its icon.
     QApplication::setDesktopFileName(QStringLiteral(QUANTELL_APP_ID));
-    QApplication::setWindowIcon(quantell::resourceIcon("app"));
     quantell::Shell shell;
     return app.exec();
 }
