@@ -31,9 +31,13 @@ struct ControlSpec {
 inline constexpr int kTwipsPerPixel = 15;
 inline constexpr QSize kMainFormTwips{11205, 4350};
 
+// A length of a window's fixed layout, given in twips, in logical pixels.
+constexpr int pixels(int twips) {
+    return twips / kTwipsPerPixel;
+}
+
 inline QRect toPixels(const QRect& twips) {
-    return {twips.x() / kTwipsPerPixel, twips.y() / kTwipsPerPixel, twips.width() / kTwipsPerPixel,
-            twips.height() / kTwipsPerPixel};
+    return {pixels(twips.x()), pixels(twips.y()), pixels(twips.width()), pixels(twips.height())};
 }
 
 // The 86 controls of the main window.

@@ -107,7 +107,7 @@ MainForm::MainForm(Messenger* messenger, QWidget* parent)
     setWindowTitle(QStringLiteral("Quantell - Length"));
     setWindowIcon(resourceIcon("main"));
     setFont(uiGothic(9));
-    setFixedSize(kMainFormTwips / kTwipsPerPixel);
+    setFixedSize(pixels(kMainFormTwips.width()), pixels(kMainFormTwips.height()));
     const QLocale locale;
     m_decimalPoint = locale.decimalPoint().toStdString();
     m_groupSeparator = locale.groupSeparator().toStdString();

@@ -3,7 +3,6 @@
 #include "mainwindow/Layout.h"
 
 #include <QFont>
-#include <QPalette>
 #include <QRect>
 #include <QRgb>
 
@@ -22,11 +21,6 @@ inline constexpr char copyrightLine[] = QUANTELL_COPYRIGHT;
 
 // The application icon shows at its natural size on the splash and the about window.
 inline constexpr int iconPixels = 32;
-
-// A length of a window's fixed layout, given in twips, in logical pixels.
-constexpr int pixels(int twips) {
-    return twips / kTwipsPerPixel;
-}
 
 // One label of a window's fixed layout.
 struct LabelRow {
