@@ -172,22 +172,22 @@ std::string_view trimmed(std::string_view text) {
 
 } // namespace
 
-std::optional<double> readAmount(std::string_view text, const Separators& separators) {
+Amount readAmount(std::string_view text, const Separators& separators) {
     const std::string ascii = toAsciiForms(text);
     Scanner scanner(trimmed(ascii), separators);
     if (!scanner.scan())
-        return std::nullopt;
+        return {};
     const std::string& plain = scanner.plain();
     double value = 0;
     const auto [end, ec] = std::from_chars(plain.data(), plain.data() + plain.size(), value);
     if (ec == std::errc::result_out_of_range) {
         if (scanner.tooLarge())
-            return std::nullopt;
-        return plain.front() == '-' ? -0.0 : 0.0;
+            return {Amount::TooLarge};
+        return {Amount::Number, plain.front() == '-' ? -0.0 : 0.0};
     }
     if (ec != std::errc() || end != plain.data() + plain.size() || !std::isfinite(value))
-        return std::nullopt;
-    return value;
+        return {};
+    return {Amount::Number, value};
 }
 
 } // namespace quantell

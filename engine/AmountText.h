@@ -1,6 +1,5 @@
 #pragma once
 
-#include <optional>
 #include <string_view>
 
 namespace quantell {
@@ -11,11 +10,18 @@ struct Separators {
     std::string_view groupSeparator = ",";
 };
 
-// The one rule for what an amount is: a text is an amount exactly when this gives a value, and
-// that value is what it is worth. Accepted: surrounding blanks, a leading sign, digits with group
-// separators between them, a decimal point, an exponent; the full-width forms a Japanese input
-// method types count as their ASCII forms. Values beyond the double range are not amounts;
-// values too small for it count as zero.
-std::optional<double> readAmount(std::string_view text, const Separators& separators);
+// What a text is worth as an amount. Only a number has a value of its own; the value of the
+// other two is 0, which is what a text that is no number counts as.
+struct Amount {
+    enum Reading { NoNumber, Number, TooLarge };
+    Reading reading = NoNumber;
+    double value = 0;
+};
+
+// The one rule for what an amount is. Accepted: surrounding blanks, a leading sign, digits with
+// group separators between them, a decimal point, an exponent; the full-width forms a Japanese
+// input method types count as their ASCII forms. A number beyond the double range, either sign,
+// is too large; one too small for it counts as zero.
+Amount readAmount(std::string_view text, const Separators& separators);
 
 } // namespace quantell

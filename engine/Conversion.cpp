@@ -58,11 +58,14 @@ ConversionResult convert(Kind kind, const ConversionInput& input, const Separato
         return result;
     }
     const UnitTable& table = units(kind);
-    const std::optional<double> first = readAmount(input.firstText, separators);
-    const std::optional<double> second =
-        input.secondEnabled ? readAmount(input.secondText, separators) : std::nullopt;
-    const auto term = [&](std::optional<double> amount, int unit) {
-        return roundTo15Digits(amount.value_or(0.0) * table[static_cast<std::size_t>(unit)].factor);
+    const Amount first = readAmount(input.firstText, separators);
+    const Amount second = input.secondEnabled ? readAmount(input.secondText, separators) : Amount{};
+    if (first.reading == Amount::TooLarge || second.reading == Amount::TooLarge) {
+        result.outcome = Outcome::Overflow;
+        return result;
+    }
+    const auto term = [&](const Amount& amount, int unit) {
+        return roundTo15Digits(amount.value * table[static_cast<std::size_t>(unit)].factor);
     };
     const std::optional<double> firstTerm = term(first, input.firstUnit);
     const std::optional<double> secondTerm = term(second, input.secondUnit);
@@ -75,9 +78,9 @@ ConversionResult convert(Kind kind, const ConversionInput& input, const Separato
             return result;
         }
     }
-    if (!first)
+    if (first.reading != Amount::Number)
         result.firstText = "0";
-    if (!second)
+    if (second.reading != Amount::Number)
         result.secondText = "0";
     for (std::size_t i = 0; i < quotients.size(); ++i)
         result.results[i] = formatResult(quotients[i], separators.decimalPoint);

@@ -21,7 +21,7 @@ struct ConversionInput {
 
 enum class Outcome {
     Converted,
-    Overflow,   // a term, the total or a result left the double range
+    Overflow,   // a counted amount, a term, the total or a result left the double range
     NoSuchUnit, // a unit index outside 0 to 6
 };
 
@@ -29,8 +29,8 @@ enum class Outcome {
 // result is empty: nothing partial is ever shown.
 struct ConversionResult {
     Outcome outcome = Outcome::Converted;
-    std::string firstText;  // unchanged, or "0" when it was no amount
-    std::string secondText; // unchanged, or "0" when it was no amount or disabled
+    std::string firstText;  // unchanged, or "0" when it was no number
+    std::string secondText; // unchanged, or "0" when it was no number or disabled
     std::array<std::string, kUnitCount> results;
 };
 

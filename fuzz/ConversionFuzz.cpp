@@ -52,14 +52,24 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
     const std::string firstText = data.ConsumeRandomLengthString();
     const std::string secondText = data.ConsumeRemainingBytesAsString();
 
-    for (const std::string& text : {firstText, secondText}) {
-        const std::optional<double> amount = readAmount(text, separators);
-        require(!amount || std::isfinite(*amount));
-    }
+    // Only a number has a value, and it is finite.
+    const Amount first = readAmount(firstText, separators);
+    const Amount second = readAmount(secondText, separators);
+    for (const Amount& amount : {first, second})
+        require(amount.reading == Amount::Number ? std::isfinite(amount.value) : amount.value == 0);
 
     const ConversionInput input{firstText, secondText, firstUnit, secondUnit, secondEnabled};
     const ConversionResult result = convert(kind, input, separators);
+    // A counted amount beyond the double range is an overflow once the units are sound.
+    const bool tooLarge =
+        first.reading == Amount::TooLarge || (secondEnabled && second.reading == Amount::TooLarge);
+    if (tooLarge && isUnitIndex(firstUnit) && isUnitIndex(secondUnit))
+        require(result.outcome == Outcome::Overflow);
     if (result.outcome == Outcome::Converted) {
+        // A number stays as typed; anything else, and a disabled second input, reads "0".
+        require(result.firstText == (first.reading == Amount::Number ? firstText : "0"));
+        const bool secondCounts = secondEnabled && second.reading == Amount::Number;
+        require(result.secondText == (secondCounts ? secondText : "0"));
         for (const std::string& text : result.results)
             require(looksLikeResult(text, separators.decimalPoint));
     } else {

@@ -21,12 +21,15 @@ const ConversionRow kRows[] = {
     {Weight, {"1", "0", 6, 5}, "1 0 | 453592.0 453.592 0.4536 6999.8765 256.0 16.0 1.0"},
     {Cubic, {"1", "0", 3, 2}, "1 0 | 1000.0 0.001 10.0 1.0 61.0237 0.0353 0.0013"},
     {Square, {"1", "0", 5, 4}, "1 0 | 929.0304 0.0929 0.0009 0.0 144.0 1.0 0.1111"},
-    {Length, {"abc", "-1", 3, 2}, "0 -1 | -1000.0 -100.0 -1.0 -0.001 -39.3701 -3.2808 -1.0936"},
-    // A disabled second input adds nothing and reads "0".
+    {Length, {"1..2", "-1", 3, 2}, "0 -1 | -1000.0 -100.0 -1.0 -0.001 -39.3701 -3.2808 -1.0936"},
+    // A disabled second input adds nothing and reads "0", whatever it holds.
     {Weight, {"1", "2", 3, 3, false}, "1 0 | 64.8 0.0648 0.0001 1.0 0.0366 0.0023 0.0001"},
+    {Weight, {"1", "1e309", 3, 3, false}, "1 0 | 64.8 0.0648 0.0001 1.0 0.0366 0.0023 0.0001"},
     {Length, {"1,5", "0,5", 0, 0}, "1,5 0,5 | 2,0 0,2 0,002 0,0 0,0787 0,0066 0,0022", {",", "."}},
-    // Overflow of a term, of a result, and of a term's 15-digit rounding (1.79769313486232e308);
-    // the texts stay as they were, even empty ones.
+    // Overflow of an amount, of a term, of a result, and of a term's 15-digit rounding
+    // (1.79769313486232e308); the texts stay as they were, even empty ones and no numbers.
+    {Length, {"1e309", "", 3, 2}, "1e309  | overflow"},
+    {Weight, {"abc", "-1e309", 6, 5}, "abc -1e309 | overflow"},
     {Length, {"1.7e308", "abc", 3, 2}, "1.7e308 abc | overflow"},
     {Length, {"1e308", "", 2, 1}, "1e308  | overflow"},
     {Weight, {"1.7976931348623157e308", "x", 1, 1, false}, "1.7976931348623157e308 x | overflow"},
