@@ -324,8 +324,18 @@ void MainForm::ComClip_Click() {
 }
 
 void MainForm::ComNote_Click() {
-    if (!startTextEditor())
+    switch (startTextEditor()) {
+    case EditorStart::Started:
+        break;
+    case EditorStart::NotFound:
+        m_messenger.warn(this, QStringLiteral("テキストエディタが見つかりませんでした（探したもの："
+                                              "%1）。")
+                                   .arg(textEditorNames().join(QStringLiteral("、"))));
+        break;
+    case EditorStart::Failed:
         m_messenger.warn(this, QStringLiteral("テキストエディタを起動できませんでした。"));
+        break;
+    }
 }
 
 void MainForm::copyReport(const QString& text) {

@@ -5,7 +5,6 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QProcess>
-#include <QStringList>
 
 #ifdef Q_OS_WIN
 #include <windows.h>
@@ -22,6 +21,17 @@ bool copyToClipboard(const QString& text) {
     return plain(clipboard->text()) == plain(text);
 }
 
+const QStringList& textEditorNames() {
+#ifdef Q_OS_WIN
+    static const QStringList names{"notepad.exe"};
+#else
+    static const QStringList names{
+        "gnome-text-editor", "gedit",  "kate", "kwrite", "mousepad", "pluma", "xed",
+        "featherpad",        "leafpad"};
+#endif
+    return names;
+}
+
 namespace {
 
 QString editorPath() {
@@ -31,13 +41,10 @@ QString editorPath() {
     if (length == 0 || length >= MAX_PATH)
         return {};
     return QDir(QString::fromWCharArray(dir, static_cast<int>(length)))
-        .filePath(QStringLiteral("notepad.exe"));
+        .filePath(textEditorNames().constFirst());
 #else
-    static const QStringList editors{
-        "gnome-text-editor", "gedit",  "kate", "kwrite", "mousepad", "pluma", "xed",
-        "featherpad",        "leafpad"};
     const QStringList path = qEnvironmentVariable("PATH").split(u':', Qt::SkipEmptyParts);
-    for (const QString& editor : editors) {
+    for (const QString& editor : textEditorNames()) {
         for (const QString& dir : path) {
             // A relative PATH entry would resolve through the current directory.
             if (!QDir::isAbsolutePath(dir))
@@ -53,9 +60,17 @@ QString editorPath() {
 
 } // namespace
 
-bool startTextEditor() {
+EditorStart startTextEditor() {
     const QString program = editorPath();
-    return !program.isEmpty() && QProcess::startDetached(program, {});
+    if (program.isEmpty())
+        return EditorStart::NotFound;
+    // What the editor prints is no business of the terminal Quantell was started from.
+    QProcess editor;
+    editor.setProgram(program);
+    editor.setStandardInputFile(QProcess::nullDevice());
+    editor.setStandardOutputFile(QProcess::nullDevice());
+    editor.setStandardErrorFile(QProcess::nullDevice());
+    return editor.startDetached() ? EditorStart::Started : EditorStart::Failed;
 }
 
 } // namespace quantell
