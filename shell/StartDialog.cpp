@@ -18,7 +18,7 @@ namespace {
 const LabelRow labels[] = {
     {"lblCompanyProduct", makerName, {360, 240, 0, 0}, uiGothic, 12, true},
     {"lblProductName", productName, {1560, 480, 0, 0}, uiGothic, 26.25, true, qRgb(0, 0, 192)},
-    {"lblPlatform", "for Windows", {1680, 1080, 0, 0}, uiGothic, 12, true, 0, Qt::AlignRight},
+    {"lblPlatform", platformCaption, {1680, 1080, 0, 0}, uiGothic, 12, true, 0, Qt::AlignRight},
     {"lblVersion", versionCaption, {3360, 1080, 0, 0}, proportionalGothic, 12, true, 0, Qt::AlignRight},
     {"lblCopyright", copyrightLine, {1560, 1440, 0, 0}, nullptr},
 };

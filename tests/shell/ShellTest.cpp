@@ -51,7 +51,11 @@ TEST(StartDialog, IsAFramelessSplashWithoutTaskBarButton) {
     EXPECT_TRUE(splash->windowFlags() & Qt::FramelessWindowHint);
     EXPECT_EQ(splash->findChild<QLabel*>("lblCompanyProduct")->text(), "Brevalt");
     EXPECT_EQ(splash->findChild<QLabel*>("lblProductName")->text(), "Quantell");
-    EXPECT_EQ(splash->findChild<QLabel*>("lblPlatform")->text(), "for Windows");
+    const QString kernel = QSysInfo::kernelType();
+    EXPECT_EQ(splash->findChild<QLabel*>("lblPlatform")->text(), kernel == "winnt" ? "for Windows"
+                                                                 : kernel == "darwin"
+                                                                     ? "for macOS"
+                                                                     : "for Linux");
     EXPECT_EQ(splash->findChild<QLabel*>("lblVersion")->text(), "Version 1.0.0");
     // Closing the splash early would leave the program without a window.
     EXPECT_FALSE(splash->close());
