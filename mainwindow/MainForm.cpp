@@ -107,6 +107,7 @@ MainForm::MainForm(Messenger* messenger, QWidget* parent)
     setWindowTitle(QStringLiteral("Quantell - Length"));
     setWindowIcon(resourceIcon("main"));
     setFont(uiGothic(9));
+    keepLightLook(this);
     setFixedSize(pixels(kMainFormTwips.width()), pixels(kMainFormTwips.height()));
     const QLocale locale;
     m_decimalPoint = locale.decimalPoint().toStdString();

@@ -1,10 +1,13 @@
 #include "WindowLook.h"
 
-#include <QGuiApplication>
+#include <QApplication>
+#include <QEvent>
 #include <QScreen>
-
 #include <QStringList>
+#include <QStyle>
 #include <QWidget>
+
+#include <cmath>
 
 namespace quantell {
 
@@ -41,6 +44,43 @@ void setColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour) 
     QPalette palette = widget->palette();
     palette.setColor(role, colour);
     widget->setPalette(palette);
+}
+
+double contrastRatio(const QColor& a, const QColor& b) {
+    const auto luminance = [](const QColor& c) {
+        const auto linear = [](float v) {
+            return v <= 0.03928f ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
+    };
+    const auto [dark, light] = std::minmax(luminance(a), luminance(b));
+    return (light + 0.05) / (dark + 0.05);
+}
+
+namespace {
+
+void applyLightLook(QWidget* window) {
+    const bool lightDesktop =
+        contrastRatio(QApplication::palette().color(QPalette::WindowText), Qt::white) >= 4.5;
+    window->setPalette(lightDesktop ? QPalette() : window->style()->standardPalette());
+}
+
+// Follows the desktop's colours for the window it belongs to.
+class LightLookKeeper : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::ApplicationPaletteChange)
+            applyLightLook(static_cast<QWidget*>(watched));
+        return false;
+    }
+};
+
+} // namespace
+
+void keepLightLook(QWidget* window) {
+    applyLightLook(window);
+    window->installEventFilter(new LightLookKeeper(window));
 }
 
 void centreOnScreen(QWidget* window) {

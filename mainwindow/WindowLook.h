@@ -15,6 +15,15 @@ QFont proportionalGothic(qreal points, bool bold = false);
 
 void setColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour);
 
+// The WCAG 2 contrast ratio of two colours, from 1 to 21.
+double contrastRatio(const QColor& a, const QColor& b);
+
+// The fixed colours of the windows (white and grey result boxes, black and red captions, the
+// kind colours) are made for a light window. On a desktop whose text would not read on them,
+// a dark or high-contrast one, the window keeps its light look as a whole, now and whenever
+// the desktop's colours change.
+void keepLightLook(QWidget* window);
+
 // Windows open in the middle of the screen.
 void centreOnScreen(QWidget* window);
 
