@@ -2,12 +2,15 @@
 #   make run     set up, build and start Quantell
 #   make test    set up, build and run every test
 # Further: screenshot, sanitize, bench, fuzz (FUZZ_SECONDS=n), format, install, package, clean.
+# Windows, cross-built here and run under Wine: windows (the portable zip), windows-test,
+# windows-screenshot, windows-bench, windows-engine-test (the engine alone, no Qt needed).
 
 SETUP := scripts/setup.sh
 FUZZ_SECONDS ?= 20
 SCREENSHOTS ?= build/default/screenshots
 
-.PHONY: run test build screenshot sanitize bench fuzz format install package clean
+.PHONY: run test build screenshot sanitize bench fuzz format install package clean \
+	windows windows-test windows-screenshot windows-bench windows-engine-test
 
 build:
 	@$(SETUP) build
@@ -57,6 +60,21 @@ package:
 	@cmake --preset release >/dev/null
 	@cmake --build --preset release
 	@cd build/release && cpack -G DEB
+
+windows:
+	@scripts/windows.sh build
+
+windows-test: windows
+	@scripts/windows.sh test
+
+windows-screenshot: windows
+	@scripts/windows.sh screenshot $(SCREENSHOTS)
+
+windows-bench: windows
+	@scripts/startup-bench.sh build/windows
+
+windows-engine-test:
+	@scripts/windows.sh engine-test
 
 clean:
 	@rm -rf build

@@ -79,9 +79,9 @@ ConversionResult convert(Kind kind, const ConversionInput& input, const Separato
         }
     }
     if (first.reading != Amount::Number)
-        result.firstText = "0";
+        result.firstText.assign(1, '0');
     if (second.reading != Amount::Number)
-        result.secondText = "0";
+        result.secondText.assign(1, '0');
     for (std::size_t i = 0; i < quotients.size(); ++i)
         result.results[i] = formatResult(quotients[i], separators.decimalPoint);
     return result;

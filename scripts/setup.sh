@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that the named tasks need, and only those that are missing.
-# Usage: scripts/setup.sh build|test|bench|fuzz|screenshot|package|icons ...
+# Usage: scripts/setup.sh build|test|bench|fuzz|screenshot|package|icons|windows|windows-engine ...
 set -euo pipefail
 
 declare -A needs=(
@@ -11,6 +11,8 @@ declare -A needs=(
     [screenshot]="xvfb xauth imagemagick xdotool"
     [package]="dpkg-dev file"
     [icons]="librsvg2-bin imagemagick"
+    [windows]="cmake ninja-build g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine wine64 googletest qt6-base-dev qt6-base-dev-tools dpkg-dev xz-utils zip unzip xvfb xauth xdotool"
+    [windows-engine]="cmake ninja-build g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine wine64 googletest"
 )
 
 wanted=()

@@ -1,0 +1,132 @@
+#!/usr/bin/env bash
+# Builds, once, what the Windows build of Quantell links against: Qt from the source of the
+# very Qt the host tools come from, and GoogleTest from Debian's source, both cross-compiled
+# with MinGW-w64 into a cache outside the work tree. A second run reuses them; a killed run
+# resumes where ninja stopped. Progress goes to stderr; stdout names the prefixes of what was
+# asked for, as shell assignments (QT_PREFIX=..., GTEST_PREFIX=...).
+# Usage: scripts/windows-deps.sh [qt] [googletest]
+set -euo pipefail
+here=$(cd "$(dirname "$0")/.." && pwd)
+toolchain=$here/cmake/mingw-w64.cmake
+cache=${XDG_CACHE_HOME:-$HOME/.cache}/quantell
+jobs=$(nproc)
+say() { echo "windows-deps: $*" >&2; }
+
+# Only what the program and its tests use: Core, Gui, Widgets, Test, the windows and
+# offscreen platforms, the windowsvista style; bundled third-party code only. Debian's
+# source has no wintab.h (tablet input), and the windows plugin of 6.4 needs dynamicgl off
+# once opengl is.
+qt_options=(
+    -DBUILD_SHARED_LIBS=ON -DCMAKE_BUILD_TYPE=Release
+    -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF -DQT_BUILD_BENCHMARKS=OFF
+    -DFEATURE_sql=OFF -DFEATURE_network=OFF -DFEATURE_dbus=OFF -DFEATURE_opengl=OFF
+    -DFEATURE_printsupport=OFF -DFEATURE_vulkan=OFF -DFEATURE_concurrent=OFF -DFEATURE_xml=OFF
+    -DFEATURE_tabletevent=OFF -DFEATURE_dynamicgl=OFF -DFEATURE_direct2d=OFF
+    -DFEATURE_system_zlib=OFF -DFEATURE_system_pcre2=OFF -DFEATURE_system_png=OFF
+    -DFEATURE_system_jpeg=OFF -DFEATURE_system_harfbuzz=OFF -DFEATURE_system_freetype=OFF
+    -DFEATURE_system_doubleconversion=OFF -DFEATURE_system_libb2=OFF
+)
+
+compiler=$(x86_64-w64-mingw32-g++-posix --version | sed -n 1p)
+key() { printf '%s\n' "$compiler" "$@" | sha1sum | cut -c1-10; }
+gtest_prefix=$cache/googletest-$(dpkg-query -W -f='${Version}' googletest)-mingw64-$(key)
+# The Qt of the host tools: its version picks the source, so moc and the libraries agree.
+qt_deb_version=$(dpkg-query -W -f='${Version}' qt6-base-dev-tools 2>/dev/null || true)
+qt_version=${qt_deb_version%%+*}
+qt_prefix=$cache/qt-$qt_version-mingw64-$(key "${qt_options[@]}")
+
+# Writes a private apt source list with a deb-src line for each of the machine's own deb
+# entries for Debian's archives (one-line and deb822 forms), so apt follows whatever mirror
+# the machine uses and its own configuration is never touched.
+private_sources() {
+    local file
+    for file in /etc/apt/sources.list /etc/apt/sources.list.d/*.list; do
+        [[ -f $file ]] || continue
+        sed -n -E 's/^[[:space:]]*deb[[:space:]]+(\[[^]]*\][[:space:]]+)?([^[:space:]]+)[[:space:]]+([^[:space:]]+)[[:space:]]+(.*)$/deb-src \1\2 \3 \4/p' "$file"
+    done
+    for file in /etc/apt/sources.list.d/*.sources; do
+        [[ -f $file ]] || continue
+        # One stanza a paragraph; keep those of type deb and turn them into one-line entries.
+        awk 'function flush() {
+                 if (types ~ /(^| )deb( |$)/ && enabled != "no")
+                     for (i = 1; i <= ns; i++)
+                         print "deb-src " (key ? "[signed-by=" key "] " : "") uris " " suites[i] " " comps
+                 types = uris = comps = key = enabled = ""; ns = 0 }
+             /^[[:space:]]*$/ { flush(); next }
+             /^#/ { next }
+             { field = tolower($1); sub(/:$/, "", field); $1 = ""; sub(/^ +/, "") }
+             field == "types" { types = $0 } field == "uris" { uris = $0 }
+             field == "suites" { ns = split($0, suites, " ") } field == "components" { comps = $0 }
+             field == "signed-by" { key = $0 } field == "enabled" { enabled = tolower($0) }
+             END { flush() }' "$file"
+    done
+}
+
+fetch_qt_source() {
+    local apt=$cache/apt src=$cache/src
+    [[ -f $src/qt6-base-$qt_version/.unpacked ]] && return
+    say "fetching the source of qt6-base $qt_deb_version with apt (private lists in $apt)"
+    mkdir -p "$apt/lists/partial" "$apt/cache/archives/partial" "$src"
+    # Debian's own archives only: a third-party repository rarely carries sources.
+    private_sources | grep -E ' [^ ]*/debian(-security)?/? ' > "$apt/sources.list"
+    [[ -s $apt/sources.list ]] || { say "no deb entry for Debian's archive in /etc/apt"; exit 1; }
+    local opts=(-o "Dir::Etc::SourceList=$apt/sources.list" -o Dir::Etc::SourceParts=-
+                -o "Dir::State::Lists=$apt/lists" -o "Dir::Cache=$apt/cache"
+                -o "APT::Sandbox::User=$(id -un)" -q)
+    apt-get "${opts[@]}" update >&2
+    rm -rf "$src/qt6-base-$qt_version"
+    (cd "$src" && apt-get "${opts[@]}" source --download-only "qt6-base=$qt_deb_version" >&2)
+    (cd "$src" && dpkg-source -x --no-check qt6-base_"$qt_deb_version".dsc "qt6-base-$qt_version" >&2)
+    touch "$src/qt6-base-$qt_version/.unpacked"
+}
+
+# Runs ninja and prints a line each time another tenth of the steps is done.
+build_with_progress() {
+    local name=$1 dir=$2
+    NINJA_STATUS='[%f/%t] ' ninja -C "$dir" -j "$jobs" "${@:3}" |
+        awk -v name="$name" 'match($0, /^\[[0-9]+\/[0-9]+\]/) {
+                 split(substr($0, 2, RLENGTH - 2), n, "/"); tenth = int(10 * n[1] / n[2])
+                 if (tenth > shown) { shown = tenth; printf "windows-deps: %s %d of %d steps (%s)\n", name, n[1], n[2], strftime("%H:%M:%S") > "/dev/stderr" } }
+             /FAILED|error:/ { print > "/dev/stderr" }'
+    return "${PIPESTATUS[0]}"
+}
+
+build_qt() {
+    [[ -f $qt_prefix/.complete ]] && return
+    fetch_qt_source
+    local build=$qt_prefix.build start=$SECONDS
+    say "building Qt $qt_version for Windows into $qt_prefix (about half an hour on 2 cores, once)"
+    if [[ ! -f $build/build.ninja ]]; then
+        cmake -S "$cache/src/qt6-base-$qt_version" -B "$build" -G Ninja \
+            -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_INSTALL_PREFIX="$qt_prefix" \
+            -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
+            "${qt_options[@]}" > "$build.configure.log" 2>&1 ||
+            { tail -30 "$build.configure.log" >&2; exit 1; }
+    fi
+    build_with_progress Qt "$build"
+    ninja -C "$build" install > /dev/null
+    rm -rf "$build"
+    touch "$qt_prefix/.complete"
+    say "Qt built in $(( (SECONDS - start) / 60 )) min $(( (SECONDS - start) % 60 )) s"
+}
+
+build_googletest() {
+    [[ -f $gtest_prefix/.complete ]] && return
+    local build=$gtest_prefix.build
+    say "building GoogleTest for Windows into $gtest_prefix"
+    cmake -S /usr/src/googletest -B "$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
+        -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX="$gtest_prefix" > /dev/null
+    build_with_progress GoogleTest "$build"
+    ninja -C "$build" install > /dev/null
+    rm -rf "$build"
+    touch "$gtest_prefix/.complete"
+}
+
+for wanted in "$@"; do
+    case $wanted in
+    qt) build_qt && echo "QT_PREFIX=$qt_prefix" ;;
+    googletest) build_googletest && echo "GTEST_PREFIX=$gtest_prefix" ;;
+    "") ;;
+    *) say "unknown part '$wanted'"; exit 2 ;;
+    esac
+done
