@@ -3,6 +3,7 @@
 #include "KindLook.h"
 #include "Layout.h"
 #include "LockedComboBox.h"
+#include "ResultLabel.h"
 #include "WindowLook.h"
 #include "engine/Conversion.h"
 #include "report/Messenger.h"
@@ -55,9 +56,7 @@ QWidget* createControl(const ControlSpec& control, QWidget* parent) {
         break;
     }
     case ControlType::Result: {
-        auto* label = new QLabel(control.text, parent);
-        label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        auto* label = new ResultLabel(control.text, parent);
         label->setAutoFillBackground(true);
         setColour(label, QPalette::Window, kActiveShade);
         widget = label;
@@ -203,7 +202,7 @@ void MainForm::Load() {
             c.unit[0]->addItem(text);
             c.unit[1]->addItem(text);
             c.unitName[i]->setText(text);
-            c.ans[i]->clear();
+            c.ans[i]->showResult(QString());
         }
         for (QLineEdit* box : c.num)
             box->setText(QStringLiteral("0"));
@@ -270,7 +269,7 @@ void MainForm::Culc(Kind kind) {
             c.num[i]->setText(text);
     }
     for (int i = 0; i < kUnitCount; ++i)
-        c.ans[i]->setText(QString::fromStdString(result.results[i]));
+        c.ans[i]->showResult(QString::fromStdString(result.results[i]));
     if (result.outcome == Outcome::Overflow)
         m_messenger.warn(this, QStringLiteral("値が大きすぎるため変換できません。"));
 }
@@ -287,8 +286,8 @@ void MainForm::ComClear_Click() {
         KindControls& c = controls(*kind);
         for (QLineEdit* box : c.num)
             box->clear();
-        for (QLabel* label : c.ans)
-            label->clear();
+        for (ResultLabel* label : c.ans)
+            label->showResult(QString());
         focusFirstInput(*kind);
     }
 }

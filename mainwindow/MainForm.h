@@ -18,6 +18,7 @@ class QRadioButton;
 namespace quantell {
 
 class Messenger;
+class ResultLabel;
 
 // The working window: four kind columns, the command row and the report box. Its state lives
 // in its controls; every handler reads them and writes its results back.
@@ -43,7 +44,7 @@ private:
         QRadioButton* option = nullptr;
         std::array<QLineEdit*, 2> num{};
         std::array<QComboBox*, 2> unit{};
-        std::array<QLabel*, kUnitCount> ans{};
+        std::array<ResultLabel*, kUnitCount> ans{};
         std::array<QLabel*, kUnitCount> unitName{};
     };
 

@@ -1,5 +1,9 @@
 #include "WindowFixture.h"
 
+#include "mainwindow/ResultLabel.h"
+
+#include <QClipboard>
+#include <QFontMetricsF>
 #include <QPlainTextEdit>
 
 namespace quantell::test {
@@ -132,15 +136,87 @@ TEST_F(WindowTest, TabCycleSkipsDisabledKinds) {
     EXPECT_EQ(seen, expected);
 }
 
+// A term that leaves the double range, or an amount already beyond it, typed or pasted.
 TEST_F(WindowTest, OverflowWarnsEmptiesResultsAndKeepsInputs) {
+    const struct {
+        QString first, second;
+        bool pasted = false;
+    } rows[] = {
+        {"1e306", "abc"},
+        {"1e309", "abc"},
+        {"1", QString(400, u'9')},
+        {QString(30000, u'9'), "-5", true},
+    };
     chooseUnit(Kind::Length, 3); // km
-    type(num(Kind::Length, 0), "1e306");
-    type(num(Kind::Length, 1), "abc");
-    press(Qt::Key_Return);
-    ASSERT_EQ(messenger.messages.size(), 1);
-    EXPECT_EQ(results(Kind::Length), QStringList(kUnitCount, ""));
-    EXPECT_EQ(num(Kind::Length, 0)->text(), "1e306");
-    EXPECT_EQ(num(Kind::Length, 1)->text(), "abc");
+    for (const auto& row : rows) {
+        SCOPED_TRACE((row.first.left(10) + " " + row.second.left(10)).toStdString());
+        const qsizetype warnings = messenger.messages.size();
+        if (row.pasted) {
+            QApplication::clipboard()->setText(row.first);
+            num(Kind::Length, 0)->setFocus(Qt::TabFocusReason);
+            QTest::keyClick(num(Kind::Length, 0), Qt::Key_V, Qt::ControlModifier);
+        } else {
+            type(num(Kind::Length, 0), row.first);
+        }
+        type(num(Kind::Length, 1), row.second);
+        press(Qt::Key_Return);
+        ASSERT_EQ(messenger.messages.size(), warnings + 1);
+        EXPECT_EQ(messenger.messages.last(), messenger.messages.first());
+        EXPECT_EQ(results(Kind::Length), QStringList(kUnitCount, ""));
+        EXPECT_EQ(num(Kind::Length, 0)->text(), row.first);
+        EXPECT_EQ(num(Kind::Length, 1)->text(), row.second);
+    }
+}
+
+// A result never loses its start to the box's edge: it is drawn smaller, and beyond the floor
+// size as a mark and its end; the tool tip, screen readers and the report get all of it.
+TEST_F(WindowTest, LongResultsShrinkThenKeepTheirEndBehindAMark) {
+    const std::tuple<Kind, int, const char*> rows[] = {
+        {Kind::Weight, 2, "1000"},  // kg: 1000000000.0 mg
+        {Kind::Cubic, 1, "1000"},   // m'3: 1000000000.0 cm'3
+        {Kind::Length, 3, "10000"}, // km: 393700787.4016 in
+        {Kind::Length, 2, "1e20"},  // m: 26 characters in mm
+        {Kind::Length, 3, "-1e30"}, // km: 40 characters in mm
+    };
+    int shrunk = 0, marked = 0;
+    for (const auto& [kind, first, amount] : rows) {
+        selectKind(kind);
+        chooseUnit(kind, first);
+        type(num(kind, 0), amount);
+        press(Qt::Key_Return);
+        click("ComText");
+        for (int i = 0; i < kUnitCount; ++i) {
+            const auto* label = qobject_cast<ResultLabel*>(ans(kind, i));
+            ASSERT_NE(label, nullptr);
+            const QString full = label->text();
+            SCOPED_TRACE(full.toStdString());
+            const auto width = [label](const QFont& font, const QString& text) {
+                return QFontMetricsF(font, label).horizontalAdvance(text);
+            };
+            // QLabel keeps half an 'x' clear of the frame on the right.
+            const qreal room =
+                label->contentsRect().width() - label->fontMetrics().horizontalAdvance(u'x') / 2;
+            QFont floor = label->font();
+            floor.setPointSizeF(ResultLabel::kFloorPoints);
+            const bool fits = width(label->font(), full) <= room;
+            const bool mark = width(floor, full) > room;
+            const ResultLabel::Drawn drawn = label->drawn();
+            EXPECT_LE(width(drawn.font, drawn.text), room);
+            EXPECT_GE(drawn.font.pointSizeF(), ResultLabel::kFloorPoints);
+            const QString sign = full.startsWith('-') ? "-…" : "…";
+            const QString end = full.right(drawn.text.size() - sign.size());
+            EXPECT_EQ(drawn.text.toStdString(), (mark ? sign + end : full).toStdString());
+            EXPECT_TRUE(!fits || drawn.font == label->font());
+            EXPECT_EQ(label->toolTip(), full);
+            EXPECT_EQ(label->accessibleDescription(), full);
+            const QString unitName = get<QLabel>(kind, "UnitName", i)->text();
+            EXPECT_TRUE(form->reportText().contains("= " + full + " " + unitName + "\r\n"));
+            shrunk += !fits && !mark;
+            marked += mark;
+        }
+    }
+    EXPECT_GT(shrunk, 0);
+    EXPECT_GT(marked, 0);
 }
 
 } // namespace
