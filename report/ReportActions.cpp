@@ -60,7 +60,7 @@ QString editorPath() {
 
 } // namespace
 
-EditorStart startTextEditor() {
+EditorStart startTextEditor(qint64* pid) {
     const QString program = editorPath();
     if (program.isEmpty())
         return EditorStart::NotFound;
@@ -70,7 +70,7 @@ EditorStart startTextEditor() {
     editor.setStandardInputFile(QProcess::nullDevice());
     editor.setStandardOutputFile(QProcess::nullDevice());
     editor.setStandardErrorFile(QProcess::nullDevice());
-    return editor.startDetached() ? EditorStart::Started : EditorStart::Failed;
+    return editor.startDetached(pid) ? EditorStart::Started : EditorStart::Failed;
 }
 
 } // namespace quantell

@@ -11,8 +11,8 @@ enum class EditorStart { Started, NotFound, Failed };
 
 // Starts the system's plain-text editor as a separate process, with no arguments, no shell and
 // its output discarded. Windows: notepad.exe from the system directory. Elsewhere: the first
-// of textEditorNames() found in an absolute PATH directory.
-EditorStart startTextEditor();
+// of textEditorNames() found in an absolute PATH directory. `pid` gets the editor's process.
+EditorStart startTextEditor(qint64* pid = nullptr);
 
 // The editors looked for, in order.
 const QStringList& textEditorNames();

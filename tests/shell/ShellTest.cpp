@@ -1,16 +1,26 @@
 #include "shell/Shell.h"
 #include "mainwindow/MainForm.h"
+#include "mainwindow/WindowLook.h"
+#include "resources/Icons.h"
 #include "shell/Info.h"
 #include "shell/StartDialog.h"
 
 #include <QApplication>
+#include <QComboBox>
+#include <QImage>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <iostream>
+#include <map>
+#include <memory>
 
 using namespace quantell;
 
@@ -26,13 +36,6 @@ void tick(Shell& shell) {
     ASSERT_TRUE(QTest::qWaitFor([&] { return !shell.startDialog(); }));
 }
 
-int windowsOf(const char* className) {
-    int count = 0;
-    for (QWidget* w : QApplication::topLevelWidgets())
-        count += w->inherits(className);
-    return count;
-}
-
 // Runs the event loop as the program does, performs `action` in it and tells whether the
 // program ends. The tests' application survives: exec() returns either way.
 bool programEnds(const std::function<void()>& action) {
@@ -42,27 +45,66 @@ bool programEnds(const std::function<void()>& action) {
     return QApplication::exec() == 0;
 }
 
-} // namespace
-
-TEST(StartDialog, IsAFramelessSplashWithoutTaskBarButton) {
-    Shell shell;
-    StartDialog* splash = shell.startDialog();
-    EXPECT_EQ(splash->windowType(), Qt::SplashScreen);
-    EXPECT_TRUE(splash->windowFlags() & Qt::FramelessWindowHint);
-    EXPECT_EQ(splash->findChild<QLabel*>("lblCompanyProduct")->text(), "Brevalt");
-    EXPECT_EQ(splash->findChild<QLabel*>("lblProductName")->text(), "Quantell");
-    const QString kernel = QSysInfo::kernelType();
-    EXPECT_EQ(splash->findChild<QLabel*>("lblPlatform")->text(), kernel == "winnt" ? "for Windows"
-                                                                 : kernel == "darwin"
-                                                                     ? "for macOS"
-                                                                     : "for Linux");
-    EXPECT_EQ(splash->findChild<QLabel*>("lblVersion")->text(), "Version 1.0.0");
-    // Closing the splash early would leave the program without a window.
-    EXPECT_FALSE(splash->close());
+// The contrast a text is painted with: its background is the commonest colour of the area,
+// the text the pixel that stands out most from it.
+double paintedContrast(const QImage& area) {
+    std::map<QRgb, int> counts;
+    for (int y = 0; y < area.height(); ++y)
+        for (int x = 0; x < area.width(); ++x)
+            ++counts[area.pixel(x, y)];
+    const QRgb background =
+        std::ranges::max_element(counts, {}, &decltype(counts)::value_type::second)->first;
+    double best = 1;
+    for (const auto& [rgb, count] : counts)
+        best = std::max(best, contrastRatio(rgb, background));
+    return best;
 }
 
-TEST(StartDialog, TickOpensTheMainWindowOnceBeforeTheSplashGoes) {
+// A control's text, the part of it the text is drawn in, and whether the text has the room
+// it needs there in the face the control actually got.
+std::tuple<QString, QRect, bool> textOf(QWidget* w) {
+    if (auto* label = qobject_cast<QLabel*>(w))
+        return {label->text(), label->contentsRect(),
+                label->wordWrap() ? label->heightForWidth(label->width()) <= label->height()
+                                  : label->sizeHint().width() <= label->width()};
+    if (auto* button = qobject_cast<QAbstractButton*>(w)) {
+        QStyleOptionButton option;
+        option.initFrom(button);
+        const QRect area = w->style()->subElementRect(qobject_cast<QPushButton*>(w)
+                                                          ? QStyle::SE_PushButtonContents
+                                                          : QStyle::SE_RadioButtonContents,
+                                                      &option, w);
+        return {button->text(), area,
+                w->fontMetrics().horizontalAdvance(button->text()) <= area.width()};
+    }
+    const QRect inside = w->rect().adjusted(2, 2, -2, -2);
+    if (auto* edit = qobject_cast<QLineEdit*>(w))
+        return {edit->text(), inside, true};
+    if (auto* list = qobject_cast<QComboBox*>(w))
+        return {list->currentText(), inside, true};
+    return {};
+}
+
+// A dark desktop as the common dark themes give it, and the usual high-contrast one.
+QPalette themePalette(QColor text, QColor window, QColor base, QColor disabledText) {
+    QPalette p(text, window, window.lighter(130), window.darker(130), window.lighter(110), text,
+               Qt::white, base, window);
+    for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        p.setColor(QPalette::Disabled, role, disabledText);
+    return p;
+}
+
+} // namespace
+
+TEST(StartDialog, NamesItsPlatformAndOpensTheMainWindowOnceBeforeItGoes) {
     Shell shell;
+    const QString kernel = QSysInfo::kernelType();
+    EXPECT_EQ(shell.startDialog()->findChild<QLabel*>("lblPlatform")->text(),
+              kernel == "winnt"    ? "for Windows"
+              : kernel == "darwin" ? "for macOS"
+                                   : "for Linux");
+    // Closing the splash early would leave the program without a window.
+    EXPECT_FALSE(shell.startDialog()->close());
     // Connected after the shell, so this runs once the shell has answered the request.
     bool bothShowing = false;
     QObject::connect(shell.startDialog(), &StartDialog::mainFormRequested, [&] {
@@ -72,48 +114,39 @@ TEST(StartDialog, TickOpensTheMainWindowOnceBeforeTheSplashGoes) {
     tick(shell);
     EXPECT_TRUE(bothShowing);
     QTest::qWait(20);
-    EXPECT_EQ(windowsOf("quantell::MainForm"), 1);
+    EXPECT_EQ(std::ranges::count_if(QApplication::topLevelWidgets(),
+                                    [](QWidget* w) { return w->inherits("quantell::MainForm"); }),
+              1);
 }
 
-TEST(Info, ComInfoTwiceKeepsOneInfoInFront) {
-    Shell shell;
-    tick(shell);
-    click(shell.mainForm(), "ComInfo");
-    Info* info = shell.info();
-    ASSERT_TRUE(info && QTest::qWaitForWindowActive(info));
-
-    shell.mainForm()->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(shell.mainForm()));
-    click(shell.mainForm(), "ComInfo");
-    EXPECT_EQ(shell.info(), info);
-    EXPECT_EQ(windowsOf("quantell::Info"), 1);
-    EXPECT_TRUE(QTest::qWaitForWindowActive(info));
-}
-
-TEST(Info, OkEnterAndEscEachCloseIt) {
-    const std::pair<const char*, std::function<void(Info*)>> ways[] = {
-        {"cmdOK", [](Info* info) { click(info, "cmdOK"); }},
-        {"Enter", [](Info* info) { QTest::keyClick(info, Qt::Key_Return); }},
-        {"Esc", [](Info* info) { QTest::keyClick(info, Qt::Key_Escape); }},
+TEST(Info, OpensOnceAndOkEnterAndEscEachCloseIt) {
+    const std::function<void(Info*)> ways[] = {
+        [](Info* info) { click(info, "cmdOK"); },
+        [](Info* info) { QTest::keyClick(info, Qt::Key_Return); },
+        [](Info* info) { QTest::keyClick(info, Qt::Key_Escape); },
     };
     Shell shell;
     tick(shell);
-    for (const auto& [how, close] : ways) {
-        SCOPED_TRACE(how);
+    for (const auto& close : ways) {
         click(shell.mainForm(), "ComInfo");
-        ASSERT_TRUE(shell.info() && QTest::qWaitForWindowActive(shell.info()));
-        close(shell.info());
+        Info* info = shell.info();
+        ASSERT_TRUE(info && QTest::qWaitForWindowActive(info));
+        shell.mainForm()->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(shell.mainForm()));
+        click(shell.mainForm(), "ComInfo"); // the same one comes to the front
+        EXPECT_EQ(shell.info(), info);
+        EXPECT_TRUE(QTest::qWaitForWindowActive(info));
+        close(info);
         EXPECT_TRUE(QTest::qWaitFor([&] { return !shell.info(); }));
     }
 }
 
-TEST(Shell, ProgramEndsWhenTheMainWindowQuits) {
-    Shell shell;
-    tick(shell);
-    EXPECT_TRUE(programEnds([&] { click(shell.mainForm(), "ComQuit"); }));
-}
-
-TEST(Shell, OpenInfoKeepsTheProgramRunningUntilItCloses) {
+TEST(Shell, ProgramEndsWhenTheLastOfMainWindowAndInfoCloses) {
+    {
+        Shell shell;
+        tick(shell);
+        EXPECT_TRUE(programEnds([&] { click(shell.mainForm(), "ComQuit"); }));
+    }
     Shell shell;
     tick(shell);
     click(shell.mainForm(), "ComInfo");
@@ -121,4 +154,64 @@ TEST(Shell, OpenInfoKeepsTheProgramRunningUntilItCloses) {
     EXPECT_TRUE(QTest::qWaitFor([&] { return !shell.mainForm(); }));
     ASSERT_TRUE(shell.info() && shell.info()->isVisible());
     EXPECT_TRUE(programEnds([&] { click(shell.info(), "cmdOK"); }));
+}
+
+// Every text of the three windows reads at 3 : 1 at least on a light, a dark and a
+// high-contrast desktop, also when the desktop changes while the windows are open; a disabled
+// one keeps the contrast it has on the light desktop. Every caption has the room it needs.
+// QUANTELL_GRAB_DIR=dir saves what was measured.
+TEST(Look, TextsAreReadableOnEveryPaletteAndCaptionsFit) {
+    const QPalette desktop = QApplication::palette();
+    const std::pair<const char*, QPalette> palettes[] = {
+        {"light", QApplication::style()->standardPalette()},
+        {"dark", themePalette({239, 240, 241}, {49, 54, 59}, {35, 38, 41}, {110, 113, 116})},
+        {"high-contrast", themePalette(Qt::white, Qt::black, Qt::black, {63, 242, 63})},
+    };
+    std::map<QString, double> lightDisabled;
+    for (const auto& [name, palette] : palettes) {
+        std::unique_ptr<QWidget> windows[] = {std::make_unique<StartDialog>(),
+                                              std::make_unique<MainForm>(),
+                                              std::make_unique<Info>()};
+        QApplication::setPalette(palette);
+        for (const auto& window : windows) {
+            window->show();
+            const QString where = QStringLiteral("%1-%2").arg(name, window->objectName());
+            if (const QString dir = qEnvironmentVariable("QUANTELL_GRAB_DIR"); !dir.isEmpty())
+                window->grab().save(dir + "/" + where + ".png");
+            std::pair<double, QString> lowest{21, ""};
+            for (QWidget* w : window->findChildren<QWidget*>()) {
+                const auto [text, area, fits] = textOf(w);
+                if (text.isEmpty() || !w->isVisible())
+                    continue;
+                SCOPED_TRACE((where + " " + w->objectName() + " " + text).toStdString());
+                EXPECT_TRUE(fits) << QFontInfo(w->font()).family().toStdString();
+                const double ratio = paintedContrast(w->grab(area).toImage());
+                double& light = lightDisabled[w->objectName()];
+                if (w->isEnabled())
+                    lowest = std::min(lowest, {ratio, w->objectName()});
+                else if (palette == palettes[0].second)
+                    light = ratio;
+                EXPECT_GE(ratio, w->isEnabled() ? 3.0 : light - 0.05);
+            }
+            std::cout << where.toStdString() << ": lowest " << lowest.first << " ("
+                      << lowest.second.toStdString() << ")\n";
+        }
+    }
+    QApplication::setPalette(desktop);
+}
+
+// Both icons are in the program and differ, and at 32 x 32 each shows its 16-colour image
+// itself rather than one scaled from a larger size.
+TEST(Icons, BothExistDifferAndShowTheirSixteenColourImageAt32) {
+    QList<QImage> shown;
+    for (const char* name : {"app", "main"}) {
+        SCOPED_TRACE(name);
+        const QImage sixteenColours(QStringLiteral(":/icons/%1-32.png").arg(name));
+        EXPECT_EQ(sixteenColours.format(), QImage::Format_Indexed8);
+        EXPECT_LE(sixteenColours.colorCount(), 16);
+        const QIcon icon = resourceIcon(name);
+        shown << icon.pixmap(32).toImage().convertToFormat(QImage::Format_ARGB32);
+        EXPECT_EQ(shown.last(), sixteenColours.convertToFormat(QImage::Format_ARGB32));
+    }
+    EXPECT_NE(shown[0], shown[1]);
 }

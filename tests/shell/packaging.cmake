@@ -1,8 +1,5 @@
-# Checks of the icons, the Windows version resource, the Linux desktop files and the
-# installed tree. Included from this folder's CMakeLists.txt.
-
-quantell_test(resources_tests GUI SOURCES ${CMAKE_CURRENT_LIST_DIR}/ResourcesTest.cpp)
-target_compile_definitions(resources_tests PRIVATE QUANTELL_ICON_DIR="${QUANTELL_ICON_DIR}")
+# Checks of the Windows version resource, the Linux desktop files and the installed tree.
+# Included from this folder's CMakeLists.txt.
 
 add_test(NAME version_resource COMMAND ${CMAKE_COMMAND}
     -DWINDRES=x86_64-w64-mingw32-windres -DRC=${QUANTELL_RC}
