@@ -82,6 +82,8 @@ QWidget* createControl(const ControlSpec& control, QWidget* parent) {
     }
     widget->setObjectName(control.name);
     widget->setGeometry(toPixels(control.twips));
+    if (control.type == ControlType::Option)
+        growToText(widget);
     return widget;
 }
 
@@ -202,6 +204,7 @@ void MainForm::Load() {
             c.unit[0]->addItem(text);
             c.unit[1]->addItem(text);
             c.unitName[i]->setText(text);
+            growToText(c.unitName[i]);
             c.ans[i]->showResult(QString());
         }
         for (QLineEdit* box : c.num)

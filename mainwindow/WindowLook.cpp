@@ -2,9 +2,10 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QFontDatabase>
+#include <QLabel>
 #include <QScreen>
 #include <QStringList>
-#include <QStyle>
 #include <QWidget>
 
 #include <cmath>
@@ -23,9 +24,21 @@ QFont gothic(const QStringList& families, qreal points, bool bold) {
 
 // Each platform names only its own faces: a face that is missing costs a fallback search
 // while the splash is being built.
+#ifdef Q_OS_WIN
+namespace {
+// The Japanese faces of older and newer Windows, then the system's own UI face, which every
+// Windows has: without it Qt falls back to a serif face whose Latin letters need more room
+// than the layout gives.
+QFont windowsFace(QStringList families, qreal points, bool bold) {
+    families << QFontDatabase::systemFont(QFontDatabase::GeneralFont).family();
+    return gothic(families, points, bold);
+}
+} // namespace
+#endif
+
 QFont uiGothic(qreal points, bool bold) {
 #ifdef Q_OS_WIN
-    return gothic({"MS UI Gothic", "Yu Gothic UI", "Meiryo UI"}, points, bold);
+    return windowsFace({"MS UI Gothic", "Meiryo UI", "Yu Gothic UI"}, points, bold);
 #else
     // IPA Gothic's half-width Latin letters take the room the layout gives them on Windows.
     return gothic({"IPAGothic", "IPAPGothic", "Noto Sans CJK JP"}, points, bold);
@@ -34,10 +47,19 @@ QFont uiGothic(qreal points, bool bold) {
 
 QFont proportionalGothic(qreal points, bool bold) {
 #ifdef Q_OS_WIN
-    return gothic({"ＭＳ Ｐゴシック", "MS PGothic", "Yu Gothic", "Meiryo"}, points, bold);
+    return windowsFace({"ＭＳ Ｐゴシック", "MS PGothic", "Meiryo", "Yu Gothic"}, points, bold);
 #else
     return gothic({"IPAPGothic", "IPAexGothic", "Noto Sans CJK JP"}, points, bold);
 #endif
+}
+
+void growToText(QWidget* control) {
+    QSize needed = control->sizeHint();
+    if (auto* label = qobject_cast<QLabel*>(control); label && label->wordWrap())
+        needed = {label->width(), label->heightForWidth(label->width())};
+    else if (!label)
+        needed.setHeight(control->height());
+    control->resize(control->size().expandedTo(needed));
 }
 
 void setColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour) {
@@ -62,7 +84,12 @@ namespace {
 void applyLightLook(QWidget* window) {
     const bool lightDesktop =
         contrastRatio(QApplication::palette().color(QPalette::WindowText), Qt::white) >= 4.5;
-    window->setPalette(lightDesktop ? QPalette() : window->style()->standardPalette());
+    // The light window the fixed colours are made for: the standard dialog grey, black text on
+    // white fields. (A style's own standard palette may just be the desktop's.) Every role
+    // counts as set, so none follows the desktop.
+    QPalette light(QColor(240, 240, 240));
+    light.setResolveMask(~QPalette::ResolveMask(0));
+    window->setPalette(lightDesktop ? QPalette() : light);
 }
 
 // Follows the desktop's colours for the window it belongs to.

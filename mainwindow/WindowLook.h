@@ -13,6 +13,11 @@ namespace quantell {
 QFont uiGothic(qreal points, bool bold = false);
 QFont proportionalGothic(qreal points, bool bold = false);
 
+// Where the face a desktop has needs more room than the layout gives (one standing in for a
+// missing Windows face), a control grows to the right, and a label also down, rather than clip
+// its text.
+void growToText(QWidget* control);
+
 void setColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour);
 
 // The WCAG 2 contrast ratio of two colours, from 1 to 21.

@@ -16,12 +16,8 @@ void addLabels(QWidget* parent, std::span<const LabelRow> rows) {
             setColour(label, QPalette::WindowText, row.colour);
         label->setAlignment(row.alignment);
         label->setWordWrap(row.wrap);
-        // Where a face standing in for a Windows one needs more room than the layout gives, the
-        // label grows to the right and down rather than clip its text.
         label->setGeometry(toPixels(row.twips));
-        const QSize needed = row.wrap ? QSize(label->width(), label->heightForWidth(label->width()))
-                                      : label->sizeHint();
-        label->resize(label->size().expandedTo(needed));
+        growToText(label);
     }
 }
 

@@ -66,18 +66,21 @@ std::tuple<QString, QRect, bool> textOf(QWidget* w) {
     if (auto* label = qobject_cast<QLabel*>(w))
         return {label->text(), label->contentsRect(),
                 label->wordWrap() ? label->heightForWidth(label->width()) <= label->height()
-                                  : label->sizeHint().width() <= label->width()};
+                                  : label->size().expandedTo(label->sizeHint()) == label->size()};
+    const QRect inside = w->rect().adjusted(2, 2, -2, -2);
     if (auto* button = qobject_cast<QAbstractButton*>(w)) {
+        // A caption may take the whole face inside the frame, or all beside a radio's indicator.
         QStyleOptionButton option;
         option.initFrom(button);
-        const QRect area = w->style()->subElementRect(qobject_cast<QPushButton*>(w)
-                                                          ? QStyle::SE_PushButtonContents
-                                                          : QStyle::SE_RadioButtonContents,
-                                                      &option, w);
+        QRect area = w->rect();
+        if (qobject_cast<QPushButton*>(w))
+            area = inside;
+        else
+            area.setLeft(
+                w->style()->subElementRect(QStyle::SE_RadioButtonContents, &option, w).left());
         return {button->text(), area,
                 w->fontMetrics().horizontalAdvance(button->text()) <= area.width()};
     }
-    const QRect inside = w->rect().adjusted(2, 2, -2, -2);
     if (auto* edit = qobject_cast<QLineEdit*>(w))
         return {edit->text(), inside, true};
     if (auto* list = qobject_cast<QComboBox*>(w))
