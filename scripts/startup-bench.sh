@@ -3,25 +3,36 @@
 # under a private X server: the time from starting the process to its first window being
 # mapped, and the peak memory (VmHWM) once its last window is up (Quantell: the main window,
 # after the two-second splash).
+# A Windows build (one with a wine-run, see scripts/windows.sh) runs both under Wine, with one
+# Wine server kept up for all runs.
 # Usage: scripts/startup-bench.sh <builddir> [runs]   (builddir: a release build)
 set -euo pipefail
 build="${1:?usage: scripts/startup-bench.sh <builddir> [runs]}"
 runs="${2:-10}"
 quantell="$build/shell/quantell"
 bare="$build/bench/startup/quantell_bare_window"
+runner=()
+if [[ -x $build/wine-run ]]; then
+    quantell+=.exe bare+=.exe runner=("$build/wine-run")
+fi
 for program in "$quantell" "$bare"; do
-    [[ -x "$program" ]] || { echo "startup-bench: $program is not built" >&2; exit 1; }
+    [[ -f "$program" ]] || { echo "startup-bench: $program is not built" >&2; exit 1; }
 done
 
 if [[ -z "${STARTUP_BENCH_X:-}" ]]; then
     export STARTUP_BENCH_X=1 XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-$(mktemp -d)}"
     exec xvfb-run -a -s "-screen 0 1280x800x24" "$0" "$@"
 fi
-export QT_QPA_PLATFORM=xcb
+[[ -n ${runner[*]} ]] || export QT_QPA_PLATFORM=xcb
 
 # xev reports every top-level window that is mapped on the screen.
 coproc XEV { exec xev -root -event substructure; }
 trap 'kill "$XEV_PID" 2>/dev/null || true' EXIT
+if [[ -n ${runner[*]} ]]; then
+    export WINEPREFIX=$build/wineprefix
+    wineserver -p
+    trap 'kill "$XEV_PID" 2>/dev/null || true; wineserver -k' EXIT
+fi
 sleep 0.5
 
 # One run of $1, which opens $2 windows: sets ms (to the first window) and kib (peak memory).
@@ -30,7 +41,7 @@ measure() {
     local program=$1 windows=$2 line seen=0 start first pid
     while read -r -t 0.2 line <&"${XEV[0]}"; do :; done # events of the run before
     start=$EPOCHREALTIME
-    "$program" &
+    "${runner[@]}" "$program" &
     pid=$!
     while ((seen < windows)) && read -r -t 30 line <&"${XEV[0]}"; do
         [[ $line == MapNotify* ]] || continue
@@ -45,7 +56,9 @@ measure() {
     ms=$(awk -v s="$start" -v f="$first" 'BEGIN { printf "%.1f", (f - s) * 1000 }')
 }
 
-# Both programs in turns, so that both see the same machine.
+# Both programs in turns, so that both see the same machine; a first run of each warms up.
+measure "$bare" 1
+measure "$quantell" 2
 results=()
 for ((i = 0; i < runs; i++)); do
     measure "$bare" 1

@@ -14,14 +14,16 @@ say() { echo "windows-deps: $*" >&2; }
 
 # Only what the program and its tests use: Core, Gui, Widgets, Test, the windows and
 # offscreen platforms, the windowsvista style; bundled third-party code only. Debian's
-# source has no wintab.h (tablet input), and the windows plugin of 6.4 needs dynamicgl off
-# once opengl is.
+# source has no wintab.h (tablet input); the windows plugin of 6.4 needs dynamicgl off once
+# opengl is, and directwrite3 off once direct2d is (it would use a font database that Gui
+# builds only with direct2d; the default GDI one stays).
 qt_options=(
     -DBUILD_SHARED_LIBS=ON -DCMAKE_BUILD_TYPE=Release
     -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF -DQT_BUILD_BENCHMARKS=OFF
     -DFEATURE_sql=OFF -DFEATURE_network=OFF -DFEATURE_dbus=OFF -DFEATURE_opengl=OFF
     -DFEATURE_printsupport=OFF -DFEATURE_vulkan=OFF -DFEATURE_concurrent=OFF -DFEATURE_xml=OFF
     -DFEATURE_tabletevent=OFF -DFEATURE_dynamicgl=OFF -DFEATURE_direct2d=OFF
+    -DFEATURE_directwrite3=OFF
     -DFEATURE_system_zlib=OFF -DFEATURE_system_pcre2=OFF -DFEATURE_system_png=OFF
     -DFEATURE_system_jpeg=OFF -DFEATURE_system_harfbuzz=OFF -DFEATURE_system_freetype=OFF
     -DFEATURE_system_doubleconversion=OFF -DFEATURE_system_libb2=OFF
@@ -94,15 +96,15 @@ build_with_progress() {
 build_qt() {
     [[ -f $qt_prefix/.complete ]] && return
     fetch_qt_source
-    local build=$qt_prefix.build start=$SECONDS
-    say "building Qt $qt_version for Windows into $qt_prefix (about half an hour on 2 cores, once)"
-    if [[ ! -f $build/build.ninja ]]; then
-        cmake -S "$cache/src/qt6-base-$qt_version" -B "$build" -G Ninja \
-            -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_INSTALL_PREFIX="$qt_prefix" \
-            -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
-            "${qt_options[@]}" > "$build.configure.log" 2>&1 ||
-            { tail -30 "$build.configure.log" >&2; exit 1; }
-    fi
+    # One build folder whatever the options: a killed run resumes there, and a change of
+    # options rebuilds only what it touches.
+    local build=$cache/qt-$qt_version-mingw64.build start=$SECONDS
+    say "building Qt $qt_version for Windows into $qt_prefix (about 40 minutes on 2 cores, once)"
+    cmake -S "$cache/src/qt6-base-$qt_version" -B "$build" -G Ninja \
+        -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_INSTALL_PREFIX="$qt_prefix" \
+        -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
+        "${qt_options[@]}" > "$build.configure.log" 2>&1 ||
+        { tail -30 "$build.configure.log" >&2; exit 1; }
     build_with_progress Qt "$build"
     ninja -C "$build" install > /dev/null
     rm -rf "$build"

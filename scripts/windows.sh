@@ -50,16 +50,34 @@ EOF
         -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake >/dev/null
     cmake --build "$build"
     # A new prefix takes Wine a few seconds to make; make it before anything runs in it.
-    [[ -f $build/wineprefix/system.reg ]] || "$build/wine-run" wineboot -i >/dev/null 2>&1
+    # Debian's Wine misses its own fonts in /usr/share/wine/fonts, so a new prefix lacks
+    # Tahoma, the UI face of Windows itself: the prefix gets them as an installed Windows has.
+    # Its Wine server goes with it: one started without a display would leave the programs
+    # run later with no window system.
+    if [[ ! -f $build/wineprefix/system.reg ]]; then
+        "$build/wine-run" wineboot -i >/dev/null 2>&1
+        WINEPREFIX=$root/$build/wineprefix wineserver -k || true
+        cp /usr/share/wine/fonts/*.ttf "$build/wineprefix/drive_c/windows/Fonts/"
+    fi
 }
 
-# Runs this script's task "$@" on a private X server, with one Wine server for all the
-# programs it starts.
+# Runs "$@" with one Wine server and Windows' own background programs kept up for all the
+# programs it starts. Started here with no output, those background programs do not hold
+# open the output of the first test program, which ctest would wait on.
+withWine() {
+    export WINEPREFIX=$root/$build/wineprefix
+    wineserver -p
+    "$build/wine-run" wineboot >/dev/null 2>&1
+    local status=0
+    "$@" || status=$?
+    wineserver -k
+    return $status
+}
+
+# Runs this script's task "$@" with Wine on a private X server.
 headless() {
     export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)}
-    export WINEPREFIX=$root/$build/wineprefix
-    xvfb-run -a -s "-screen 0 1280x800x24" bash -c \
-        'wineserver -p; "$@"; status=$?; wineserver -k; exit $status' headless "$@"
+    xvfb-run -a -s "-screen 0 1280x800x24" "$0" with-wine "$@"
 }
 
 # Starts a Windows program and waits for its main window; sets pid and window. What Wine
@@ -67,7 +85,7 @@ headless() {
 start() {
     "$@" 2> "$trace" &
     pid=$!
-    window=$(timeout 60 xdotool search --sync --onlyvisible --name '^Quantell - Length$' | head -n 1)
+    window=$(timeout 180 xdotool search --sync --onlyvisible --name '^Quantell - Length$' | head -n 1)
     [[ -n $window ]] || { echo "windows: no main window from $*" >&2; exit 1; }
 }
 
@@ -97,7 +115,7 @@ build)
         mkdir -p "$folder"
         cp "$dll" "$folder/"
     done
-    find "$build/zip/$name" -name '*.dll' -exec x86_64-w64-mingw32-strip --strip-unneeded {} +
+    find "$build/zip/$name" -name '*.dll' -o -name '*.exe' | xargs x86_64-w64-mingw32-strip --strip-unneeded
     (cd "$build/zip" && zip -q -r -9 "../$name.zip" "$name")
     echo "windows: $build/$name.zip, $(du -k "$build/$name.zip" | cut -f1) KiB:" \
         "$(cd "$build/zip/$name" && find . -type f | sed 's|^\./||' | sort | tr '\n' ' ')"
@@ -127,6 +145,9 @@ check-zip)
 test)
     headless ctest --test-dir "$build" --output-on-failure
     ;;
+with-wine)
+    withWine "${@:2}"
+    ;;
 screenshot)
     out=$(realpath -m "${2:?usage: scripts/windows.sh screenshot DIR}")
     mkdir -p "$out"
@@ -151,7 +172,7 @@ engine-test)
     scripts/setup.sh windows-engine
     build=build/windows-engine
     configure OFF
-    ctest --test-dir "$build" --output-on-failure
+    withWine ctest --test-dir "$build" --output-on-failure
     ;;
 *)
     echo "windows: unknown task '$task'" >&2
