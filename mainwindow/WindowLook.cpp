@@ -18,6 +18,9 @@ QFont gothic(const QStringList& families, qreal points, bool bold) {
     font.setFamilies(families);
     font.setPointSizeF(points);
     font.setBold(bold);
+    // Without smoothing, a face standing in for a missing one may lose pixels of its strokes
+    // at the small bold sizes of the splash (seen with Windows' own UI face under Wine).
+    font.setStyleStrategy(QFont::PreferAntialias);
     return font;
 }
 } // namespace

@@ -162,9 +162,12 @@ shoot)
     wine "$(find "$dir" -name quantell.exe)" &
     pid=$!
     splash=$(timeout 60 xdotool search --sync --onlyvisible --name '^Quantell$' | head -n 1)
+    sleep 0.5
     import -window "$splash" "$2/windows-splash.png"
     main=$(timeout 60 xdotool search --sync --onlyvisible --name '^Quantell - Length$' | head -n 1)
-    sleep 1
+    # The splash goes just after the main window comes; a grab of the screen would show it.
+    timeout 30 bash -c 'while xdotool search --onlyvisible --name "^Quantell$" >/dev/null; do sleep 0.2; done'
+    sleep 0.5
     import -window "$main" "$2/windows-main.png"
     kill "$pid"
     ;;
