@@ -29,7 +29,7 @@ fi
 coproc XEV { exec xev -root -event substructure; }
 trap 'kill "$XEV_PID" 2>/dev/null || true' EXIT
 if [[ -n ${runner[*]} ]]; then
-    export WINEPREFIX=$build/wineprefix
+    export WINEPREFIX=$(realpath "$build/wineprefix")
     wineserver -p
     trap 'kill "$XEV_PID" 2>/dev/null || true; wineserver -k' EXIT
 fi
