@@ -85,7 +85,7 @@ fetch_qt_source() {
 # Runs ninja and prints a line each time another tenth of the steps is done.
 build_with_progress() {
     local name=$1 dir=$2
-    NINJA_STATUS='[%f/%t] ' ninja -C "$dir" -j "$jobs" "${@:3}" |
+    NINJA_STATUS="[%f/%t] " ninja -C "$dir" -j "$jobs" |
         awk -v name="$name" 'match($0, /^\[[0-9]+\/[0-9]+\]/) {
                  split(substr($0, 2, RLENGTH - 2), n, "/"); tenth = int(10 * n[1] / n[2])
                  if (tenth > shown) { shown = tenth; printf "windows-deps: %s %d of %d steps (%s)\n", name, n[1], n[2], strftime("%H:%M:%S") > "/dev/stderr" } }
@@ -99,7 +99,7 @@ build_qt() {
     # One build folder whatever the options: a killed run resumes there, and a change of
     # options rebuilds only what it touches.
     local build=$cache/qt-$qt_version-mingw64.build start=$SECONDS
-    say "building Qt $qt_version for Windows into $qt_prefix (about 40 minutes on 2 cores, once)"
+    say "building Qt $qt_version for Windows into $qt_prefix (30 to 40 minutes on 2 cores, once)"
     cmake -S "$cache/src/qt6-base-$qt_version" -B "$build" -G Ninja \
         -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_INSTALL_PREFIX="$qt_prefix" \
         -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \

@@ -6,6 +6,7 @@
 #   scripts/windows.sh engine-test      builds and tests the engine alone, which needs no Qt
 #   scripts/windows.sh check-zip ZIP    (on an X display) the zip unpacked into an empty
 #                                       folder starts with nothing but its own DLLs
+# (probe, shoot and with-wine are steps the script runs itself on a private X server.)
 # Every program of a build runs through <build>/wine-run, which this script writes: a Wine
 # prefix of the build's own, quiet, with the Qt and MinGW runtime DLLs on WINEPATH.
 set -euo pipefail
@@ -25,15 +26,16 @@ windowsPath() {
 
 # Configures and builds; the windows need Qt for Windows, the engine only GoogleTest.
 configure() {
-    local gui=$1 prefixes winepath="" dll
+    local gui=$1 prefixes winepath="" dir
     eval "$(scripts/windows-deps.sh "$([[ $gui == ON ]] && echo qt)" googletest)"
     prefixes=$GTEST_PREFIX
     if [[ $gui == ON ]]; then
         prefixes="$QT_PREFIX;$prefixes"
         winepath="$(windowsPath "$QT_PREFIX/bin");"
     fi
-    for dll in libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll; do
-        winepath+="$(windowsPath "$(dirname "$("$compiler" -print-file-name="$dll")")");"
+    for dir in $(for dll in libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll; do
+        dirname "$("$compiler" -print-file-name="$dll")"; done | sort -u); do
+        winepath+="$(windowsPath "$dir");"
     done
     mkdir -p "$build"
     cat > "$build/wine-run" <<EOF
@@ -57,7 +59,7 @@ EOF
     if [[ ! -f $build/wineprefix/system.reg ]]; then
         "$build/wine-run" wineboot -i >/dev/null 2>&1
         WINEPREFIX=$root/$build/wineprefix wineserver -k || true
-        cp /usr/share/wine/fonts/*.ttf "$build/wineprefix/drive_c/windows/Fonts/"
+        [[ $gui == OFF ]] || cp /usr/share/wine/fonts/*.ttf "$build/wineprefix/drive_c/windows/Fonts/"
     fi
 }
 
