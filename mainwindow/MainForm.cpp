@@ -4,9 +4,11 @@
 #include "Layout.h"
 #include "LockedComboBox.h"
 #include "ResultLabel.h"
-#include "WindowLook.h"
 #include "engine/Conversion.h"
-#include "report/Messenger.h"
+#include "look/Messenger.h"
+#include "look/Twips.h"
+#include "look/WindowLook.h"
+#include "platform/Platform.h"
 #include "report/ReportActions.h"
 #include "report/ReportBlock.h"
 #include "resources/Icons.h"
@@ -333,7 +335,7 @@ void MainForm::ComNote_Click() {
     case EditorStart::NotFound:
         m_messenger.warn(this, QStringLiteral("テキストエディタが見つかりませんでした（探したもの："
                                               "%1）。")
-                                   .arg(textEditorNames().join(QStringLiteral("、"))));
+                                   .arg(platform::textEditorNames().join(QStringLiteral("、"))));
         break;
     case EditorStart::Failed:
         m_messenger.warn(this, QStringLiteral("テキストエディタを起動できませんでした。"));

@@ -1,14 +1,10 @@
 #include "ReportActions.h"
 
+#include "platform/Platform.h"
+
 #include <QClipboard>
-#include <QDir>
-#include <QFileInfo>
 #include <QGuiApplication>
 #include <QProcess>
-
-#ifdef Q_OS_WIN
-#include <windows.h>
-#endif
 
 namespace quantell {
 
@@ -21,47 +17,8 @@ bool copyToClipboard(const QString& text) {
     return plain(clipboard->text()) == plain(text);
 }
 
-const QStringList& textEditorNames() {
-#ifdef Q_OS_WIN
-    static const QStringList names{"notepad.exe"};
-#else
-    static const QStringList names{
-        "gnome-text-editor", "gedit",  "kate", "kwrite", "mousepad", "pluma", "xed",
-        "featherpad",        "leafpad"};
-#endif
-    return names;
-}
-
-namespace {
-
-QString editorPath() {
-#ifdef Q_OS_WIN
-    wchar_t dir[MAX_PATH];
-    const UINT length = GetSystemDirectoryW(dir, MAX_PATH);
-    if (length == 0 || length >= MAX_PATH)
-        return {};
-    return QDir(QString::fromWCharArray(dir, static_cast<int>(length)))
-        .filePath(textEditorNames().constFirst());
-#else
-    const QStringList path = qEnvironmentVariable("PATH").split(u':', Qt::SkipEmptyParts);
-    for (const QString& editor : textEditorNames()) {
-        for (const QString& dir : path) {
-            // A relative PATH entry would resolve through the current directory.
-            if (!QDir::isAbsolutePath(dir))
-                continue;
-            const QFileInfo file(QDir(dir).filePath(editor));
-            if (file.isFile() && file.isExecutable())
-                return file.absoluteFilePath();
-        }
-    }
-    return {};
-#endif
-}
-
-} // namespace
-
 EditorStart startTextEditor(qint64* pid) {
-    const QString program = editorPath();
+    const QString program = platform::textEditorPath();
     if (program.isEmpty())
         return EditorStart::NotFound;
     // What the editor prints is no business of the terminal Quantell was started from.

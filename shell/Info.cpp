@@ -1,7 +1,7 @@
 #include "Info.h"
 
 #include "ShellLook.h"
-#include "mainwindow/WindowLook.h"
+#include "look/WindowLook.h"
 
 #include <QApplication>
 #include <QKeyEvent>

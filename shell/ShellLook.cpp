@@ -1,6 +1,6 @@
 #include "ShellLook.h"
 
-#include "mainwindow/WindowLook.h"
+#include "look/WindowLook.h"
 
 #include <QLabel>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "mainwindow/Layout.h"
+#include "look/Twips.h"
 
 #include <QFont>
 #include <QRect>
@@ -18,14 +18,6 @@ inline constexpr char productName[] = "Quantell";
 inline constexpr char makerName[] = QUANTELL_COMPANY;
 inline constexpr char versionCaption[] = "Version 1.0.0";
 inline constexpr char copyrightLine[] = QUANTELL_COPYRIGHT;
-// The platform this build of the program is for.
-#if defined(Q_OS_WIN)
-inline constexpr char platformCaption[] = "for Windows";
-#elif defined(Q_OS_MACOS)
-inline constexpr char platformCaption[] = "for macOS";
-#else
-inline constexpr char platformCaption[] = "for Linux";
-#endif
 
 // The application icon shows at its natural size on the splash and the about window.
 inline constexpr int iconPixels = 32;

@@ -1,7 +1,8 @@
 #include "StartDialog.h"
 
 #include "ShellLook.h"
-#include "mainwindow/WindowLook.h"
+#include "look/WindowLook.h"
+#include "platform/Platform.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -18,7 +19,7 @@ namespace {
 const LabelRow labels[] = {
     {"lblCompanyProduct", makerName, {360, 240, 0, 0}, uiGothic, 12, true},
     {"lblProductName", productName, {1560, 480, 0, 0}, uiGothic, 26.25, true, qRgb(0, 0, 192)},
-    {"lblPlatform", platformCaption, {1680, 1080, 0, 0}, uiGothic, 12, true, 0, Qt::AlignRight},
+    {"lblPlatform", platform::caption, {1680, 1080, 0, 0}, uiGothic, 12, true, 0, Qt::AlignRight},
     {"lblVersion", versionCaption, {3360, 1080, 0, 0}, proportionalGothic, 12, true, 0, Qt::AlignRight},
     {"lblCopyright", copyrightLine, {1560, 1440, 0, 0}, nullptr},
 };

@@ -1,106 +1,12 @@
-#include "mainwindow/MainForm.h"
-#include "mainwindow/KindLook.h"
+#include "WindowTest.h"
 #include "mainwindow/ResultLabel.h"
-#include "report/Messenger.h"
-#include "report/ReportActions.h"
 
-#include <QAbstractItemView>
-#include <QApplication>
 #include <QClipboard>
-#include <QComboBox>
-#include <QDir>
-#include <QFile>
 #include <QFontMetricsF>
-#include <QKeyEvent>
-#include <QLabel>
-#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QRadioButton>
-#include <QTemporaryDir>
-#include <QTest>
-#include <gtest/gtest.h>
-
-#include <memory>
-
-#ifdef Q_OS_WIN
-#include <windows.h>
-#endif
 
 namespace quantell::test {
-
-struct RecordingMessenger : Messenger {
-    QStringList messages;
-    void warn(QWidget*, const QString& text) override { messages << text; }
-};
-
-// A shown, active main window, driven with keys and clicks as a person does.
-class WindowTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        form = std::make_unique<MainForm>(&messenger);
-        form->show();
-        QApplication::setActiveWindow(form.get());
-        ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
-    }
-
-public:
-    template <typename T = QWidget> T* get(const QString& name) const {
-        T* widget = form->findChild<T*>(name);
-        EXPECT_NE(widget, nullptr) << name.toStdString();
-        return widget;
-    }
-    template <typename T> T* get(Kind kind, const char* array, int index) const {
-        return get<T>(controlName(lookOf(kind), array, index));
-    }
-    QLineEdit* num(Kind kind, int i) const { return get<QLineEdit>(kind, "Num", i); }
-    QComboBox* unit(Kind kind, int i) const { return get<QComboBox>(kind, "Unit", i); }
-    QLabel* ans(Kind kind, int i) const { return get<QLabel>(kind, "Ans", i); }
-    QRadioButton* option(Kind kind) const { return get<QRadioButton>(lookOf(kind).option); }
-    QStringList results(Kind kind) const {
-        QStringList texts;
-        for (int i = 0; i < kUnitCount; ++i)
-            texts << ans(kind, i)->text();
-        return texts;
-    }
-    // The kind's two inputs and seven results.
-    QStringList windowShows(Kind kind) const {
-        return QStringList{num(kind, 0)->text(), num(kind, 1)->text()} + results(kind);
-    }
-
-    void click(const char* name) { QTest::mouseClick(get(name), Qt::LeftButton); }
-    void selectKind(Kind kind) { QTest::mouseClick(option(kind), Qt::LeftButton); }
-    void press(Qt::Key key) { QTest::keyClick(QApplication::focusWidget(), key); }
-
-    // Picks entry `index` from the first unit list's popup; as with the mouse, picking the
-    // entry already shown is a choice too.
-    void chooseUnit(Kind kind, int index) {
-        QComboBox* list = unit(kind, 0);
-        list->setFocus(Qt::TabFocusReason);
-        QTest::keyClick(list, Qt::Key_Down, Qt::AltModifier);
-        QAbstractItemView* popup = list->view();
-        ASSERT_TRUE(popup->isVisible());
-        QTest::keyClick(popup, Qt::Key_Home);
-        for (int i = 0; i < index; ++i)
-            QTest::keyClick(popup, Qt::Key_Down);
-        QTest::keyClick(popup, Qt::Key_Return);
-    }
-
-    // Enters the box as Tab does, which selects its text, then types over it; text beyond
-    // ASCII arrives a character a key event, as an input method sends it.
-    void type(QLineEdit* box, const QString& text) {
-        box->setFocus(Qt::TabFocusReason);
-        for (const char32_t c : text.toUcs4()) {
-            QKeyEvent key(QEvent::KeyPress, c < 128 ? QTest::asciiToKey(char(c)) : Qt::Key_unknown,
-                          Qt::NoModifier, QString::fromUcs4(&c, 1));
-            QApplication::sendEvent(box, &key);
-        }
-    }
-
-    RecordingMessenger messenger;
-    std::unique_ptr<MainForm> form;
-};
-
 namespace {
 
 // Only the current kind takes input; its results are white and its option caption red.
@@ -275,54 +181,6 @@ TEST_F(WindowTest, ReportBlocksAppendAfterWhatTheBoxHoldsAndTheClipboardGetsExac
     EXPECT_TRUE(form->reportText().startsWith("\r\n\r\n ft  in\r\n=  mm\r\n=  cm\r\n"));
     EXPECT_TRUE(messenger.messages.isEmpty());
 }
-
-#ifdef Q_OS_WIN
-TEST(Editor, IsNotepadFromTheSystemDirectory) {
-    qint64 pid = 0;
-    ASSERT_EQ(startTextEditor(&pid), EditorStart::Started);
-    const HANDLE process =
-        OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION | PROCESS_TERMINATE, FALSE, DWORD(pid));
-    wchar_t path[MAX_PATH], system[MAX_PATH];
-    DWORD size = MAX_PATH;
-    EXPECT_TRUE(QueryFullProcessImageNameW(process, 0, path, &size));
-    EXPECT_TRUE(TerminateProcess(process, 0));
-    CloseHandle(process);
-    const UINT length = GetSystemDirectoryW(system, MAX_PATH);
-    EXPECT_EQ(QDir::fromNativeSeparators(QString::fromWCharArray(path, int(size))).toLower(),
-              QDir(QString::fromWCharArray(system, int(length))).filePath("notepad.exe").toLower());
-}
-#else
-TEST_F(WindowTest, EditorStartsOncePerClickWithoutArgumentsOrOutputOrSaysWhatItLookedFor) {
-    QTemporaryDir bin;
-    const QString log = bin.filePath("starts.log");
-    QFile editor(bin.filePath("gedit"));
-    ASSERT_TRUE(editor.open(QIODevice::WriteOnly));
-    // Shell built-ins only: the test's PATH holds nothing else.
-    editor.write(
-        QStringLiteral("#!/bin/sh\nq=no; [ /proc/$$/fd/1 -ef /dev/null ] && [ /proc/$$/fd/2 "
-                       "-ef /dev/null ] && q=quiet\necho \"args=$# $q\" >> '%1'\n")
-            .arg(log)
-            .toUtf8());
-    editor.close();
-    editor.setPermissions(QFile::ReadOwner | QFile::ExeOwner);
-    const QByteArray path = qgetenv("PATH");
-
-    qputenv("PATH", bin.path().toUtf8() + ":relative/dir");
-    click("ComNote");
-    click("ComNote");
-    const QString started = "args=0 quiet\n";
-    QFile starts(log);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return starts.size() >= 2 * started.size(); }, 5000));
-    ASSERT_TRUE(starts.open(QIODevice::ReadOnly));
-    EXPECT_EQ(QString(starts.readAll()), started.repeated(2));
-
-    qputenv("PATH", "/nonexistent");
-    click("ComNote");
-    qputenv("PATH", path);
-    ASSERT_EQ(messenger.messages.size(), 1);
-    EXPECT_TRUE(messenger.messages[0].contains("gedit、kate"));
-}
-#endif
 
 } // namespace
 } // namespace quantell::test

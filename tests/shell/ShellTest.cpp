@@ -1,6 +1,6 @@
 #include "shell/Shell.h"
+#include "look/WindowLook.h"
 #include "mainwindow/MainForm.h"
-#include "mainwindow/WindowLook.h"
 #include "resources/Icons.h"
 #include "shell/Info.h"
 #include "shell/StartDialog.h"

@@ -1,8 +1,9 @@
 #include "WindowLook.h"
 
+#include "platform/Platform.h"
+
 #include <QApplication>
 #include <QEvent>
-#include <QFontDatabase>
 #include <QLabel>
 #include <QScreen>
 #include <QStringList>
@@ -25,35 +26,12 @@ QFont gothic(const QStringList& families, qreal points, bool bold) {
 }
 } // namespace
 
-// Each platform names only its own faces: a face that is missing costs a fallback search
-// while the splash is being built.
-#ifdef Q_OS_WIN
-namespace {
-// The Japanese faces of older and newer Windows, then the system's own UI face, which every
-// Windows has: without it Qt falls back to a serif face whose Latin letters need more room
-// than the layout gives.
-QFont windowsFace(QStringList families, qreal points, bool bold) {
-    families << QFontDatabase::systemFont(QFontDatabase::GeneralFont).family();
-    return gothic(families, points, bold);
-}
-} // namespace
-#endif
-
 QFont uiGothic(qreal points, bool bold) {
-#ifdef Q_OS_WIN
-    return windowsFace({"MS UI Gothic", "Meiryo UI", "Yu Gothic UI"}, points, bold);
-#else
-    // IPA Gothic's half-width Latin letters take the room the layout gives them on Windows.
-    return gothic({"IPAGothic", "IPAPGothic", "Noto Sans CJK JP"}, points, bold);
-#endif
+    return gothic(platform::uiFaces(), points, bold);
 }
 
 QFont proportionalGothic(qreal points, bool bold) {
-#ifdef Q_OS_WIN
-    return windowsFace({"ＭＳ Ｐゴシック", "MS PGothic", "Meiryo", "Yu Gothic"}, points, bold);
-#else
-    return gothic({"IPAPGothic", "IPAexGothic", "Noto Sans CJK JP"}, points, bold);
-#endif
+    return gothic(platform::proportionalFaces(), points, bold);
 }
 
 void growToText(QWidget* control) {

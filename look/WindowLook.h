@@ -8,8 +8,7 @@ class QWidget;
 
 namespace quantell {
 
-// The Japanese Gothic faces the windows are drawn in: the Windows faces there, IPA Gothic
-// elsewhere.
+// The Japanese Gothic faces the windows are drawn in, as the system offers them.
 QFont uiGothic(qreal points, bool bold = false);
 QFont proportionalGothic(qreal points, bool bold = false);
 

@@ -1,0 +1,44 @@
+#include "Platform.h"
+
+#include <QDir>
+#include <QFontDatabase>
+
+#include <windows.h>
+
+namespace quantell::platform {
+
+namespace {
+// After the Japanese faces of older and newer Windows, the system's own UI face, which every
+// Windows has: without it Qt falls back to a serif face whose Latin letters need more room
+// than the layout gives.
+QStringList withSystemFace(QStringList families) {
+    return families << QFontDatabase::systemFont(QFontDatabase::GeneralFont).family();
+}
+} // namespace
+
+QStringList uiFaces() {
+    return withSystemFace({"MS UI Gothic", "Meiryo UI", "Yu Gothic UI"});
+}
+
+QStringList proportionalFaces() {
+    return withSystemFace({"ＭＳ Ｐゴシック", "MS PGothic", "Meiryo", "Yu Gothic"});
+}
+
+const char caption[] = "for Windows";
+
+const QStringList& textEditorNames() {
+    static const QStringList names{"notepad.exe"};
+    return names;
+}
+
+QString textEditorPath() {
+    // From the system directory only, never through the current one.
+    wchar_t dir[MAX_PATH];
+    const UINT length = GetSystemDirectoryW(dir, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH)
+        return {};
+    return QDir(QString::fromWCharArray(dir, static_cast<int>(length)))
+        .filePath(textEditorNames().constFirst());
+}
+
+} // namespace quantell::platform

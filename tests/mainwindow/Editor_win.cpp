@@ -1,0 +1,27 @@
+#include "report/ReportActions.h"
+
+#include <QDir>
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+namespace quantell::test {
+namespace {
+
+TEST(Editor, IsNotepadFromTheSystemDirectory) {
+    qint64 pid = 0;
+    ASSERT_EQ(startTextEditor(&pid), EditorStart::Started);
+    const HANDLE process =
+        OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION | PROCESS_TERMINATE, FALSE, DWORD(pid));
+    wchar_t path[MAX_PATH], system[MAX_PATH];
+    DWORD size = MAX_PATH;
+    EXPECT_TRUE(QueryFullProcessImageNameW(process, 0, path, &size));
+    EXPECT_TRUE(TerminateProcess(process, 0));
+    CloseHandle(process);
+    const UINT length = GetSystemDirectoryW(system, MAX_PATH);
+    EXPECT_EQ(QDir::fromNativeSeparators(QString::fromWCharArray(path, int(size))).toLower(),
+              QDir(QString::fromWCharArray(system, int(length))).filePath("notepad.exe").toLower());
+}
+
+} // namespace
+} // namespace quantell::test

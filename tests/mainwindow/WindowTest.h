@@ -1,0 +1,93 @@
+#pragma once
+
+#include "look/Messenger.h"
+#include "mainwindow/KindLook.h"
+#include "mainwindow/MainForm.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace quantell::test {
+
+struct RecordingMessenger : Messenger {
+    QStringList messages;
+    void warn(QWidget*, const QString& text) override { messages << text; }
+};
+
+// A shown, active main window, driven with keys and clicks as a person does.
+class WindowTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        form = std::make_unique<MainForm>(&messenger);
+        form->show();
+        QApplication::setActiveWindow(form.get());
+        ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    }
+
+public:
+    template <typename T = QWidget> T* get(const QString& name) const {
+        T* widget = form->findChild<T*>(name);
+        EXPECT_NE(widget, nullptr) << name.toStdString();
+        return widget;
+    }
+    template <typename T> T* get(Kind kind, const char* array, int index) const {
+        return get<T>(controlName(lookOf(kind), array, index));
+    }
+    QLineEdit* num(Kind kind, int i) const { return get<QLineEdit>(kind, "Num", i); }
+    QComboBox* unit(Kind kind, int i) const { return get<QComboBox>(kind, "Unit", i); }
+    QLabel* ans(Kind kind, int i) const { return get<QLabel>(kind, "Ans", i); }
+    QRadioButton* option(Kind kind) const { return get<QRadioButton>(lookOf(kind).option); }
+    QStringList results(Kind kind) const {
+        QStringList texts;
+        for (int i = 0; i < kUnitCount; ++i)
+            texts << ans(kind, i)->text();
+        return texts;
+    }
+    // The kind's two inputs and seven results.
+    QStringList windowShows(Kind kind) const {
+        return QStringList{num(kind, 0)->text(), num(kind, 1)->text()} + results(kind);
+    }
+
+    void click(const char* name) { QTest::mouseClick(get(name), Qt::LeftButton); }
+    void selectKind(Kind kind) { QTest::mouseClick(option(kind), Qt::LeftButton); }
+    void press(Qt::Key key) { QTest::keyClick(QApplication::focusWidget(), key); }
+
+    // Picks entry `index` from the first unit list's popup; as with the mouse, picking the
+    // entry already shown is a choice too.
+    void chooseUnit(Kind kind, int index) {
+        QComboBox* list = unit(kind, 0);
+        list->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(list, Qt::Key_Down, Qt::AltModifier);
+        QAbstractItemView* popup = list->view();
+        ASSERT_TRUE(popup->isVisible());
+        QTest::keyClick(popup, Qt::Key_Home);
+        for (int i = 0; i < index; ++i)
+            QTest::keyClick(popup, Qt::Key_Down);
+        QTest::keyClick(popup, Qt::Key_Return);
+    }
+
+    // Enters the box as Tab does, which selects its text, then types over it; text beyond
+    // ASCII arrives a character a key event, as an input method sends it.
+    void type(QLineEdit* box, const QString& text) {
+        box->setFocus(Qt::TabFocusReason);
+        for (const char32_t c : text.toUcs4()) {
+            QKeyEvent key(QEvent::KeyPress, c < 128 ? QTest::asciiToKey(char(c)) : Qt::Key_unknown,
+                          Qt::NoModifier, QString::fromUcs4(&c, 1));
+            QApplication::sendEvent(box, &key);
+        }
+    }
+
+    RecordingMessenger messenger;
+    std::unique_ptr<MainForm> form;
+};
+
+} // namespace quantell::test
