@@ -25,7 +25,7 @@ struct ControlSpec {
     ControlType type;
     QRect twips;
     int tabIndex;
-    QString text; // caption or text at creation
+    QString text = {}; // caption at creation
 };
 
 inline constexpr QSize kMainFormTwips{11205, 4350};

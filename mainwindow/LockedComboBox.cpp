@@ -21,7 +21,7 @@ void LockedComboBox::paintEvent(QPaintEvent*) {
     frame.initFrom(this);
     frame.lineWidth = style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &frame, this);
     style()->drawPrimitive(QStyle::PE_PanelLineEdit, &frame, &painter, this);
-    const QString text = currentIndex() < 0 ? placeholderText() : currentText();
+    const QString text = currentText();
     const QRect field = rect().adjusted(3, 0, -2, 0);
     painter.setPen(
         palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::Text));

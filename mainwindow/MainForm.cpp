@@ -13,7 +13,6 @@
 #include "report/ReportBlock.h"
 #include "resources/Icons.h"
 
-#include <QHash>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -51,12 +50,9 @@ QWidget* createControl(const ControlSpec& control, QWidget* parent) {
     case ControlType::UnitList:
         widget = new QComboBox(parent);
         break;
-    case ControlType::LockedUnitList: {
-        auto* list = new LockedComboBox(parent);
-        list->setPlaceholderText(control.text);
-        widget = list;
+    case ControlType::LockedUnitList:
+        widget = new LockedComboBox(parent);
         break;
-    }
     case ControlType::Result: {
         auto* label = new ResultLabel(control.text, parent);
         label->setAutoFillBackground(true);
@@ -115,87 +111,83 @@ MainForm::MainForm(Messenger* messenger, QWidget* parent)
     const QLocale locale;
     m_decimalPoint = locale.decimalPoint().toStdString();
     m_groupSeparator = locale.groupSeparator().toStdString();
-    buildControls();
-    Load();
+    createControls();
+    fillFromCatalogue();
     centreOnScreen(this);
 }
 
-void MainForm::buildControls() {
-    QHash<QString, QWidget*> byName;
+void MainForm::createControls() {
     std::vector<std::pair<int, QWidget*>> tabOrder;
     for (const ControlSpec& control : mainFormLayout()) {
         QWidget* widget = createControl(control, this);
-        byName.insert(control.name, widget);
         if (widget->focusPolicy() != Qt::NoFocus)
             tabOrder.emplace_back(control.tabIndex, widget);
     }
     std::sort(tabOrder.begin(), tabOrder.end());
     for (std::size_t i = 1; i < tabOrder.size(); ++i)
         setTabOrder(tabOrder[i - 1].second, tabOrder[i].second);
-
-    auto find = [&byName]<typename T>(T*& member, const QString& name) {
-        member = qobject_cast<T*>(byName.value(name));
-    };
-    for (const KindLook& look : kindLooks()) {
-        KindControls& c = controls(look.kind);
-        find(c.option, look.option);
-        for (int i = 0; i < 2; ++i) {
-            find(c.num[i], controlName(look, "Num", i));
-            find(c.unit[i], controlName(look, "Unit", i));
-            c.num[i]->installEventFilter(this);
-        }
-        for (int i = 0; i < kUnitCount; ++i) {
-            find(c.ans[i], controlName(look, "Ans", i));
-            find(c.unitName[i], controlName(look, "UnitName", i));
-        }
-        const Kind kind = look.kind;
-        connect(c.option, &QRadioButton::clicked, this, [this, kind] { Op_Click(kind); });
-        c.option->installEventFilter(this);
-        // The option group is one Tab stop, at the selected button.
-        connect(c.option, &QRadioButton::toggled, c.option, [option = c.option](bool on) {
-            option->setFocusPolicy(on ? Qt::StrongFocus : Qt::ClickFocus);
-        });
-        c.option->setFocusPolicy(Qt::ClickFocus);
-        for (QComboBox* list : c.unit)
-            connect(list, &QComboBox::activated, this, [this, kind] { Unit_Click(kind); });
-
-        const QString kindName = QString::fromUtf8(look.japanese);
-        c.num[0]->setAccessibleName(kindName + QStringLiteral("の数値"));
-        c.num[1]->setAccessibleName(kindName + QStringLiteral("の補助単位の数値"));
-        c.unit[0]->setAccessibleName(kindName + QStringLiteral("の単位"));
-        c.unit[1]->setAccessibleName(kindName + QStringLiteral("の補助単位"));
-        for (int i = 0; i < kUnitCount; ++i)
-            c.ans[i]->setAccessibleName(
-                QStringLiteral("%1の結果（%2）").arg(kindName, unitName(kind, i)));
-    }
+    for (const KindLook& look : kindLooks())
+        bindKind(look);
     controls(Kind::Length).option->setChecked(true);
-
-    find(m_comChange, QStringLiteral("ComChange"));
-    find(m_comClear, QStringLiteral("ComClear"));
-    find(m_comText, QStringLiteral("ComText"));
-    find(m_title, QStringLiteral("TitleLabel"));
-    find(m_report, QStringLiteral("RTBox"));
-    m_report->setAccessibleName(QStringLiteral("変換結果のテキスト"));
-
-    QPushButton* button = nullptr;
-    const std::pair<const char*, void (MainForm::*)()> commands[] = {
-        {"ComChange", &MainForm::ComChange_Click}, {"ComClear", &MainForm::ComClear_Click},
-        {"ComText", &MainForm::ComText_Click},     {"ComTxClear", &MainForm::ComTxClear_Click},
-        {"ComClip", &MainForm::ComClip_Click},     {"ComNote", &MainForm::ComNote_Click},
-    };
-    for (const auto& [name, handler] : commands) {
-        find(button, name);
-        connect(button, &QPushButton::clicked, this, handler);
-    }
-    find(button, QStringLiteral("ComInfo"));
-    connect(button, &QPushButton::clicked, this, &MainForm::aboutRequested);
-    find(button, QStringLiteral("ComQuit"));
-    connect(button, &QPushButton::clicked, this, &QWidget::close);
+    bindCommands();
     controls(Kind::Length).option->setFocus();
 }
 
-void MainForm::Load() {
-    m_report->clear();
+// Finds a kind's controls by name, wires them to the kind's handlers and names them for
+// screen readers.
+void MainForm::bindKind(const KindLook& look) {
+    const Kind kind = look.kind;
+    KindControls& c = controls(kind);
+    c.option = findChild<QRadioButton*>(look.option);
+    for (int i = 0; i < 2; ++i) {
+        c.num[i] = findChild<QLineEdit*>(controlName(look, "Num", i));
+        c.unit[i] = findChild<QComboBox*>(controlName(look, "Unit", i));
+        c.num[i]->installEventFilter(this);
+        connect(c.unit[i], &QComboBox::activated, this, [this, kind] { onUnitChosen(kind); });
+    }
+    for (int i = 0; i < kUnitCount; ++i) {
+        c.ans[i] = findChild<ResultLabel*>(controlName(look, "Ans", i));
+        c.unitName[i] = findChild<QLabel*>(controlName(look, "UnitName", i));
+    }
+    connect(c.option, &QRadioButton::clicked, this, [this, kind] { onKindChosen(kind); });
+    c.option->installEventFilter(this);
+    // The option group is one Tab stop, at the selected button.
+    connect(c.option, &QRadioButton::toggled, c.option, [option = c.option](bool on) {
+        option->setFocusPolicy(on ? Qt::StrongFocus : Qt::ClickFocus);
+    });
+    c.option->setFocusPolicy(Qt::ClickFocus);
+
+    const QString kindName = QString::fromUtf8(look.japanese);
+    c.num[0]->setAccessibleName(kindName + QStringLiteral("の数値"));
+    c.num[1]->setAccessibleName(kindName + QStringLiteral("の補助単位の数値"));
+    c.unit[0]->setAccessibleName(kindName + QStringLiteral("の単位"));
+    c.unit[1]->setAccessibleName(kindName + QStringLiteral("の補助単位"));
+    for (int i = 0; i < kUnitCount; ++i)
+        c.ans[i]->setAccessibleName(
+            QStringLiteral("%1の結果（%2）").arg(kindName, unitName(kind, i)));
+}
+
+void MainForm::bindCommands() {
+    m_comChange = findChild<QPushButton*>(QStringLiteral("ComChange"));
+    m_comClear = findChild<QPushButton*>(QStringLiteral("ComClear"));
+    m_comText = findChild<QPushButton*>(QStringLiteral("ComText"));
+    m_title = findChild<QLabel*>(QStringLiteral("TitleLabel"));
+    m_report = findChild<QPlainTextEdit*>(QStringLiteral("RTBox"));
+    m_report->setAccessibleName(QStringLiteral("変換結果のテキスト"));
+    const std::pair<const char*, void (MainForm::*)()> commands[] = {
+        {"ComChange", &MainForm::convertCurrentKind},  {"ComClear", &MainForm::clearCurrentKind},
+        {"ComText", &MainForm::appendReportBlock},     {"ComTxClear", &MainForm::clearReport},
+        {"ComClip", &MainForm::copyReportToClipboard}, {"ComNote", &MainForm::startEditor},
+    };
+    for (const auto& [name, handler] : commands)
+        connect(findChild<QPushButton*>(name), &QPushButton::clicked, this, handler);
+    connect(findChild<QPushButton*>(QStringLiteral("ComQuit")), &QPushButton::clicked, this,
+            &QWidget::close);
+    connect(findChild<QPushButton*>(QStringLiteral("ComInfo")), &QPushButton::clicked, this,
+            &MainForm::aboutRequested);
+}
+
+void MainForm::fillFromCatalogue() {
     m_comText->setToolTip(QString::fromUtf8(lookOf(Kind::Length).reportTip));
     findChild<QPushButton*>(QStringLiteral("ComTxClear"))
         ->setToolTip(QStringLiteral("テキストとクリップボードを消去します"));
@@ -207,17 +199,16 @@ void MainForm::Load() {
             c.unit[1]->addItem(text);
             c.unitName[i]->setText(text);
             growToText(c.unitName[i]);
-            c.ans[i]->showResult(QString());
         }
         for (QLineEdit* box : c.num)
             box->setText(QStringLiteral("0"));
         c.unit[0]->setCurrentIndex(1);
-        Unit_Click(kind);
+        onUnitChosen(kind);
     }
-    Enabilize(Kind::Length);
+    activate(Kind::Length);
 }
 
-void MainForm::Enabilize(Kind active) {
+void MainForm::activate(Kind active) {
     for (const KindLook& look : kindLooks()) {
         const bool on = look.kind == active;
         KindControls& c = controls(look.kind);
@@ -231,26 +222,26 @@ void MainForm::Enabilize(Kind active) {
     }
 }
 
-void MainForm::Op_Click(Kind kind) {
+void MainForm::onKindChosen(Kind kind) {
     const KindLook& look = lookOf(kind);
-    Enabilize(kind);
+    activate(kind);
     setWindowTitle(QStringLiteral("Quantell - ") + QString::fromUtf8(look.word));
     setColour(m_title, QPalette::WindowText, look.titleColour);
     m_comText->setToolTip(QString::fromUtf8(look.reportTip));
     focusFirstInput(kind);
 }
 
-void MainForm::Unit_Click(Kind kind) {
+void MainForm::onUnitChosen(Kind kind) {
     KindControls& c = controls(kind);
     const int first = c.unit[0]->currentIndex();
     const bool twoTerms = units(kind)[static_cast<std::size_t>(first)].hasCompanion;
     c.unit[1]->setCurrentIndex(secondUnitFor(kind, first));
     c.num[1]->setEnabled(twoTerms);
     c.unit[1]->setEnabled(twoTerms);
-    Culc(kind);
+    convert(kind);
 }
 
-void MainForm::Num_GotFocus(QLineEdit* box, Qt::FocusReason reason) {
+void MainForm::selectOnFocus(QLineEdit* box, Qt::FocusReason reason) {
     // The mouse press that gave the focus would place the cursor after a direct selection.
     if (reason == Qt::MouseFocusReason)
         QTimer::singleShot(0, box, &QLineEdit::selectAll);
@@ -258,15 +249,15 @@ void MainForm::Num_GotFocus(QLineEdit* box, Qt::FocusReason reason) {
         box->selectAll();
 }
 
-void MainForm::Culc(Kind kind) {
+void MainForm::convert(Kind kind) {
     KindControls& c = controls(kind);
     const QByteArray first = c.num[0]->text().toUtf8();
     const QByteArray second = c.num[1]->text().toUtf8();
     const ConversionResult result =
-        convert(kind,
-                {first.toStdString(), second.toStdString(), c.unit[0]->currentIndex(),
-                 c.unit[1]->currentIndex(), c.num[1]->isEnabled()},
-                {m_decimalPoint, m_groupSeparator});
+        quantell::convert(kind,
+                          {first.toStdString(), second.toStdString(), c.unit[0]->currentIndex(),
+                           c.unit[1]->currentIndex(), c.num[1]->isEnabled()},
+                          {m_decimalPoint, m_groupSeparator});
     const std::array<const std::string*, 2> texts{&result.firstText, &result.secondText};
     for (int i = 0; i < 2; ++i) {
         const QString text = QString::fromStdString(*texts[i]);
@@ -279,14 +270,14 @@ void MainForm::Culc(Kind kind) {
         m_messenger.warn(this, QStringLiteral("値が大きすぎるため変換できません。"));
 }
 
-void MainForm::ComChange_Click() {
+void MainForm::convertCurrentKind() {
     if (const std::optional<Kind> kind = currentKind()) {
-        Culc(*kind);
+        convert(*kind);
         focusFirstInput(*kind);
     }
 }
 
-void MainForm::ComClear_Click() {
+void MainForm::clearCurrentKind() {
     if (const std::optional<Kind> kind = currentKind()) {
         KindControls& c = controls(*kind);
         for (QLineEdit* box : c.num)
@@ -297,7 +288,7 @@ void MainForm::ComClear_Click() {
     }
 }
 
-void MainForm::ComText_Click() {
+void MainForm::appendReportBlock() {
     const std::optional<Kind> kind = currentKind();
     if (!kind)
         return;
@@ -319,16 +310,16 @@ void MainForm::ComText_Click() {
     m_report->ensureCursorVisible();
 }
 
-void MainForm::ComTxClear_Click() {
+void MainForm::clearReport() {
     m_report->clear();
     copyReport(QString());
 }
 
-void MainForm::ComClip_Click() {
+void MainForm::copyReportToClipboard() {
     copyReport(reportText());
 }
 
-void MainForm::ComNote_Click() {
+void MainForm::startEditor() {
     switch (startTextEditor()) {
     case EditorStart::Started:
         break;
@@ -382,7 +373,7 @@ void MainForm::keyPressEvent(QKeyEvent* event) {
 
 bool MainForm::eventFilter(QObject* watched, QEvent* event) {
     if (auto* box = qobject_cast<QLineEdit*>(watched); box && event->type() == QEvent::FocusIn)
-        Num_GotFocus(box, static_cast<QFocusEvent*>(event)->reason());
+        selectOnFocus(box, static_cast<QFocusEvent*>(event)->reason());
     if (event->type() == QEvent::KeyPress)
         return optionArrowKey(watched, static_cast<QKeyEvent*>(event)->key());
     return QWidget::eventFilter(watched, event);
@@ -398,7 +389,7 @@ bool MainForm::optionArrowKey(QObject* option, int key) {
         if (m_kinds[i].option == option) {
             const Kind next = kAllKinds[(i + kAllKinds.size() + step) % kAllKinds.size()];
             controls(next).option->setChecked(true);
-            Op_Click(next);
+            onKindChosen(next);
             return true;
         }
     }

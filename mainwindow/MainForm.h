@@ -17,6 +17,7 @@ class QRadioButton;
 
 namespace quantell {
 
+struct KindLook;
 class Messenger;
 class ResultLabel;
 
@@ -48,19 +49,22 @@ private:
         std::array<QLabel*, kUnitCount> unitName{};
     };
 
-    void buildControls();
-    void Load();
-    void Enabilize(Kind active);
-    void Op_Click(Kind kind);
-    void Unit_Click(Kind kind);
-    void Num_GotFocus(QLineEdit* box, Qt::FocusReason reason);
-    void Culc(Kind kind);
-    void ComChange_Click();
-    void ComClear_Click();
-    void ComText_Click();
-    void ComTxClear_Click();
-    void ComClip_Click();
-    void ComNote_Click();
+    void createControls();
+    void bindKind(const KindLook& look);
+    void bindCommands();
+    void fillFromCatalogue();
+
+    void activate(Kind active);
+    void onKindChosen(Kind kind);
+    void onUnitChosen(Kind kind);
+    void selectOnFocus(QLineEdit* box, Qt::FocusReason reason);
+    void convert(Kind kind);
+    void convertCurrentKind();
+    void clearCurrentKind();
+    void appendReportBlock();
+    void clearReport();
+    void copyReportToClipboard();
+    void startEditor();
 
     std::optional<Kind> currentKind() const;
     KindControls& controls(Kind kind) { return m_kinds[static_cast<std::size_t>(kind)]; }

@@ -72,14 +72,10 @@ Info::Info()
     m_ok->setAccessibleName(QStringLiteral("OK"));
     m_ok->setDefault(true);
     m_ok->setGeometry(pixels(3600), pixels(2400), pixels(1215), pixels(375));
-    connect(m_ok, &QPushButton::clicked, this, &Info::cmdOK_Click);
+    connect(m_ok, &QPushButton::clicked, this, &QWidget::close);
     m_ok->setFocus();
 
     centreOnScreen(this);
-}
-
-void Info::cmdOK_Click() {
-    close();
 }
 
 void Info::keyPressEvent(QKeyEvent* event) {

@@ -13,9 +13,6 @@ class Info : public QWidget {
 public:
     Info();
 
-public slots:
-    void cmdOK_Click();
-
 protected:
     void keyPressEvent(QKeyEvent* event) override;
 

@@ -48,13 +48,13 @@ StartDialog::StartDialog() : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWi
     auto* timer = new QTimer(this);
     timer->setObjectName("Timer1");
     timer->setSingleShot(true);
-    connect(timer, &QTimer::timeout, this, &StartDialog::Timer1_Timer);
+    connect(timer, &QTimer::timeout, this, &StartDialog::handOver);
     timer->start(2000);
 
     centreOnScreen(this);
 }
 
-void StartDialog::Timer1_Timer() {
+void StartDialog::handOver() {
     // The main window is up before the splash goes, so the program never stands without one.
     emit mainFormRequested();
     hide();

@@ -14,8 +14,8 @@ public:
     StartDialog();
 
 public slots:
-    // The tick of Timer1: asks for the main window, then removes the splash.
-    void Timer1_Timer();
+    // The timer's tick: asks for the main window, then removes the splash.
+    void handOver();
 
 signals:
     void mainFormRequested();
