@@ -1,5 +1,6 @@
 #include "Conversion.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 
@@ -19,35 +20,31 @@ std::optional<double> roundTo15Digits(double value) {
 }
 
 std::string formatResult(double value, std::string_view decimalPoint) {
-    constexpr double kPlainLimit = 1e15; // from here the integer part has 16 digits or more
+    // Below this, four decimals end at the 15th significant digit at the latest; from here they
+    // would pass it, and the double holds no more.
+    constexpr double kFifteenDigitLimit = 1e11;
     char buffer[64];
-    std::string text;
-    if (std::fabs(value) >= kPlainLimit) {
-        // d.dddddddddddddde+XX: 15 significant digits, then zeros up to the units place.
-        const auto end =
-            std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, 14)
-                .ptr;
-        const std::string_view sci(buffer, static_cast<std::size_t>(end - buffer));
-        const std::size_t e = sci.find('e');
-        int exponent = 0;
-        std::from_chars(sci.data() + e + 2, sci.data() + sci.size(), exponent);
-        for (char c : sci.substr(0, e))
-            if (c != '.')
-                text.push_back(c);
-        text.append(static_cast<std::size_t>(exponent) + 1 - (text.size() - (value < 0)), '0');
-        text.append(decimalPoint).push_back('0');
-        return text;
+    const bool fifteenDigits = std::fabs(value) >= kFifteenDigitLimit;
+    const auto written =
+        std::to_chars(buffer, buffer + sizeof buffer, value,
+                      fifteenDigits ? std::chars_format::scientific : std::chars_format::fixed,
+                      fifteenDigits ? 14 : 4);
+    std::string text(buffer, written.ptr);
+    if (fifteenDigits) {
+        // -d.dddddddddddddde+XX: the 15 digits, then zeros up to the units place and one more.
+        const std::size_t e = text.find('e');
+        std::size_t exponent = 0;
+        std::from_chars(text.data() + e + 2, text.data() + text.size(), exponent);
+        text.erase(e).erase(text.find('.'), 1);
+        const std::size_t point = (value < 0) + exponent + 1;
+        text.resize(std::max(text.size(), point + 1), '0');
+        text.insert(point, 1, '.');
     }
-    const auto end =
-        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 4).ptr;
-    std::string_view fixed(buffer, static_cast<std::size_t>(end - buffer));
-    while (fixed.ends_with('0') && fixed[fixed.size() - 2] != '.')
-        fixed.remove_suffix(1);
-    if (fixed == "-0.0")
-        fixed.remove_prefix(1);
-    const std::size_t point = fixed.find('.');
-    text.append(fixed.substr(0, point)).append(decimalPoint).append(fixed.substr(point + 1));
-    return text;
+    while (text.ends_with('0') && text[text.size() - 2] != '.')
+        text.pop_back();
+    if (text == "-0.0")
+        text.erase(0, 1);
+    return text.replace(text.find('.'), 1, decimalPoint);
 }
 
 ConversionResult convert(Kind kind, const ConversionInput& input, const Separators& separators) {

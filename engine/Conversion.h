@@ -40,9 +40,9 @@ ConversionResult convert(Kind kind, const ConversionInput& input, const Separato
 // The product rounded to 15 significant decimal digits; nullopt once it is not finite.
 std::optional<double> roundTo15Digits(double value);
 
-// "0.0###": four decimals at most, one at least, no group separators, never "-0.0". An integer
-// part of more than 15 digits shows its first 15 significant digits and zeros, as the double
-// holds no more.
+// "0.0###": four decimals at most, one at least, no group separators, never "-0.0", and never
+// more than the 15 significant digits the double holds: from 1e11 up the value is rounded to 15
+// digits, with zeros up to the units place where those end before the point.
 std::string formatResult(double value, std::string_view decimalPoint);
 
 } // namespace quantell

@@ -3,6 +3,7 @@
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <cstdlib>
 
@@ -21,7 +22,8 @@ bool isDigits(std::string_view text) {
     return !text.empty() && std::ranges::all_of(text, [](char c) { return c >= '0' && c <= '9'; });
 }
 
-// "-"? digits, the decimal point, one to four digits; never "-0.0".
+// "-"? digits, the decimal point, one to four digits; never "-0.0"; at most 15 significant
+// digits, as the double holds no more.
 bool looksLikeResult(std::string_view text, std::string_view decimalPoint) {
     const bool negative = text.starts_with('-');
     text.remove_prefix(negative ? 1 : 0);
@@ -31,7 +33,24 @@ bool looksLikeResult(std::string_view text, std::string_view decimalPoint) {
     const std::string_view integer = text.substr(0, point);
     const std::string_view fraction = text.substr(point + decimalPoint.size());
     const bool zero = integer == "0" && fraction == "0";
-    return isDigits(integer) && isDigits(fraction) && fraction.size() <= 4 && !(negative && zero);
+    const std::string digits = std::string(integer).append(fraction);
+    const bool fifteen = zero || digits.find_last_not_of('0') - digits.find_first_not_of('0') < 15;
+    return isDigits(integer) && isDigits(fraction) && fraction.size() <= 4 && !(negative && zero) &&
+           fifteen;
+}
+
+// The text of a result shows the value within half a unit of its last place: the fourth
+// decimal, or the 15th significant digit where that comes first.
+bool showsNear(std::string text, double value, std::string_view decimalPoint) {
+    const std::size_t point = text.find(decimalPoint);
+    const int integerDigits = static_cast<int>(point) - text.starts_with('-');
+    text.replace(point, decimalPoint.size(), ".");
+    double shown = 0;
+    std::from_chars(text.data(), text.data() + text.size(), shown);
+    // The text read back is off by up to a step of the double.
+    const double larger = std::max(std::fabs(shown), std::fabs(value));
+    const double step = larger - std::nextafter(larger, 0.0);
+    return std::fabs(shown - value) <= std::pow(10.0, std::max(-4, integerDigits - 15)) / 2 + step;
 }
 
 int unitIndex(FuzzedDataProvider& data) {
@@ -52,11 +71,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
     const std::string firstText = data.ConsumeRandomLengthString();
     const std::string secondText = data.ConsumeRemainingBytesAsString();
 
-    // Only a number has a value, and it is finite.
     const Amount first = readAmount(firstText, separators);
     const Amount second = readAmount(secondText, separators);
-    for (const Amount& amount : {first, second})
+    // Only a number has a value, and it is finite; formatted as a result, it shows near enough.
+    for (const Amount& amount : {first, second}) {
         require(amount.reading == Amount::Number ? std::isfinite(amount.value) : amount.value == 0);
+        const std::string text = formatResult(amount.value, separators.decimalPoint);
+        require(looksLikeResult(text, separators.decimalPoint) &&
+                showsNear(text, amount.value, separators.decimalPoint));
+    }
 
     const ConversionInput input{firstText, secondText, firstUnit, secondUnit, secondEnabled};
     const ConversionResult result = convert(kind, input, separators);
