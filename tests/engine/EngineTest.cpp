@@ -35,15 +35,6 @@ TEST(Catalogue, FactorsAreTheExactDoubles) {
         EXPECT_EQ(units(row.kind)[row.unit].factor, row.factor) << units(row.kind)[row.unit].name;
 }
 
-// Per kind, unit by unit: 'c' where the unit takes the unit below it as second term.
-constexpr std::string_view kCompanions[] = {"-ccc-cc", "-ccc-cc", "-c-c-cc", "-cc--cc"};
-
-TEST(Catalogue, CompanionIsTheUnitBelow) {
-    for (const Kind kind : kAllKinds)
-        for (int i = 0; i < kUnitCount; ++i)
-            EXPECT_EQ(secondUnitFor(kind, i), kCompanions[int(kind)][i] == 'c' ? i - 1 : i) << i;
-}
-
 struct AmountRow {
     std::string_view text;
     Amount amount;

@@ -15,6 +15,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <stdexcept>
 
 namespace quantell::test {
 
@@ -34,9 +35,11 @@ protected:
     }
 
 public:
+    // A missing control fails the test that asks for it.
     template <typename T = QWidget> T* get(const QString& name) const {
         T* widget = form->findChild<T*>(name);
-        EXPECT_NE(widget, nullptr) << name.toStdString();
+        if (!widget)
+            throw std::runtime_error("no control " + name.toStdString());
         return widget;
     }
     template <typename T> T* get(Kind kind, const char* array, int index) const {

@@ -9,8 +9,10 @@
 #include <vector>
 
 int main(int argc, char** argv) {
+    if (argc != 5)
+        return std::puts("usage: version_info_check <program> <product> <a.b.c.d> <text>"), 2;
     const auto wide = [](const char* text) { return std::wstring(text, text + std::strlen(text)); };
-    const std::wstring program = wide(argc == 5 ? argv[1] : "");
+    const std::wstring program = wide(argv[1]);
     std::vector<char> data(GetFileVersionInfoSizeW(program.c_str(), nullptr));
     const auto query = [&](const std::wstring& path) {
         void* value = nullptr;
