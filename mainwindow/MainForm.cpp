@@ -326,7 +326,7 @@ void MainForm::startEditor() {
     case EditorStart::NotFound:
         m_messenger.warn(this, QStringLiteral("テキストエディタが見つかりませんでした（探したもの："
                                               "%1）。")
-                                   .arg(platform::textEditorNames().join(QStringLiteral("、"))));
+                                   .arg(platform::textEditorsLookedFor().join(QStringLiteral("、"))));
         break;
     case EditorStart::Failed:
         m_messenger.warn(this, QStringLiteral("テキストエディタを起動できませんでした。"));

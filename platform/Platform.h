@@ -15,10 +15,15 @@ QStringList proportionalFaces();
 // "for Windows", "for Linux": the system this build of the program is for.
 extern const char caption[];
 
-// The plain-text editors looked for, in order.
-const QStringList& textEditorNames();
+// Starts the desktop's own default application for plain text, where the desktop names one,
+// with no file: detached, without a shell, its standard streams on the null device. False when
+// there is none or it did not start.
+bool startDefaultTextEditor();
 
-// The absolute path of the first editor found, or empty.
+// The absolute path of the plain-text editor to start when there is no default, or empty.
 QString textEditorPath();
+
+// What the two look for, in order, as a warning names them.
+QStringList textEditorsLookedFor();
 
 } // namespace quantell::platform

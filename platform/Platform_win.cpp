@@ -26,9 +26,12 @@ QStringList proportionalFaces() {
 
 const char caption[] = "for Windows";
 
-const QStringList& textEditorNames() {
-    static const QStringList names{"notepad.exe"};
-    return names;
+namespace {
+const QString kNotepad = QStringLiteral("notepad.exe");
+} // namespace
+
+bool startDefaultTextEditor() {
+    return false; // Notepad is the editor every Windows has
 }
 
 QString textEditorPath() {
@@ -37,8 +40,11 @@ QString textEditorPath() {
     const UINT length = GetSystemDirectoryW(dir, MAX_PATH);
     if (length == 0 || length >= MAX_PATH)
         return {};
-    return QDir(QString::fromWCharArray(dir, static_cast<int>(length)))
-        .filePath(textEditorNames().constFirst());
+    return QDir(QString::fromWCharArray(dir, static_cast<int>(length))).filePath(kNotepad);
+}
+
+QStringList textEditorsLookedFor() {
+    return {kNotepad};
 }
 
 } // namespace quantell::platform

@@ -18,6 +18,8 @@ bool copyToClipboard(const QString& text) {
 }
 
 EditorStart startTextEditor(qint64* pid) {
+    if (platform::startDefaultTextEditor())
+        return EditorStart::Started;
     const QString program = platform::textEditorPath();
     if (program.isEmpty())
         return EditorStart::NotFound;

@@ -9,8 +9,9 @@ bool copyToClipboard(const QString& text);
 
 enum class EditorStart { Started, NotFound, Failed };
 
-// Starts the system's plain-text editor (platform::textEditorPath()) as a separate process,
-// with no arguments, no shell and its output discarded. `pid` gets the editor's process.
+// Starts the desktop's default plain-text editor, or else the one at platform::textEditorPath(),
+// as a separate process with no arguments, no shell and its output discarded. `pid` gets the
+// process of an editor started from the path.
 EditorStart startTextEditor(qint64* pid = nullptr);
 
 } // namespace quantell
