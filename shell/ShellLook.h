@@ -14,7 +14,7 @@ namespace quantell {
 
 // The names and texts both shell windows show; the version caption leaves out the build number
 // that the program file's version has.
-inline constexpr char productName[] = "Quantell";
+inline constexpr char productName[] = QUANTELL_PRODUCT;
 inline constexpr char makerName[] = QUANTELL_COMPANY;
 inline constexpr char versionCaption[] = "Version " QUANTELL_VERSION;
 inline constexpr char copyrightLine[] = QUANTELL_COPYRIGHT;
