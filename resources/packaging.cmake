@@ -29,4 +29,26 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-ipafont-gothic")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 
+# The copyright file, the changelog and the manual pages a Debian package carries, made from
+# the facts above. gzip -n leaves name and time out of the header, so that the same sources
+# give the same bytes.
+function(quantell_install_gzipped template output destination)
+    configure_file(${CMAKE_CURRENT_FUNCTION_LIST_DIR}/${template} ${output} @ONLY)
+    execute_process(COMMAND gzip -9nkf ${output} COMMAND_ERROR_IS_FATAL ANY)
+    install(FILES ${output}.gz DESTINATION ${destination})
+endfunction()
+
+if(NOT WIN32)
+    execute_process(COMMAND date -u -R -d ${QUANTELL_RELEASE_DATE}
+        OUTPUT_VARIABLE QUANTELL_RELEASE_TIME OUTPUT_STRIP_TRAILING_WHITESPACE
+        COMMAND_ERROR_IS_FATAL ANY)
+    set(doc ${PROJECT_BINARY_DIR}/debian)
+    set(docdir ${CMAKE_INSTALL_DATADIR}/doc/${CPACK_PACKAGE_NAME})
+    configure_file(${CMAKE_CURRENT_LIST_DIR}/copyright.in ${doc}/copyright @ONLY)
+    install(FILES ${doc}/copyright DESTINATION ${docdir})
+    quantell_install_gzipped(changelog.in ${doc}/changelog ${docdir})
+    quantell_install_gzipped(quantell.1.in ${doc}/quantell.1 ${CMAKE_INSTALL_MANDIR}/man1)
+    quantell_install_gzipped(quantell.ja.1.in ${doc}/ja/quantell.1 ${CMAKE_INSTALL_MANDIR}/ja/man1)
+endif()
+
 include(CPack)
