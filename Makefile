@@ -59,7 +59,8 @@ package:
 	@$(SETUP) build package
 	@cmake --preset release >/dev/null
 	@cmake --build --preset release
-	@cd build/release && cpack -G DEB
+	@cd build/release && rm -f *.deb && cpack -G DEB
+	@! command -v lintian >/dev/null || lintian --fail-on error,warning build/release/*.deb
 
 windows:
 	@scripts/windows.sh build
