@@ -32,52 +32,48 @@ namespace {
 const QColor kActiveShade(255, 255, 255);
 const QColor kInactiveShade(204, 204, 204);
 
-QWidget* createControl(const ControlSpec& control, QWidget* parent) {
-    QWidget* widget = nullptr;
+// The widget of a control's type, with what its type needs beyond the layout.
+QWidget* newControl(const ControlSpec& control, QWidget* parent) {
     switch (control.type) {
     case ControlType::Button: {
         auto* button = new QPushButton(control.text, parent);
         button->setAutoDefault(true); // a focused button takes Enter itself
-        widget = button;
-        break;
+        return button;
     }
     case ControlType::Option:
-        widget = new QRadioButton(control.text, parent);
-        break;
+        return new QRadioButton(control.text, parent);
     case ControlType::Amount:
-        widget = new QLineEdit(control.text, parent);
-        break;
+        return new QLineEdit(parent);
     case ControlType::UnitList:
-        widget = new QComboBox(parent);
-        break;
+        return new QComboBox(parent);
     case ControlType::LockedUnitList:
-        widget = new LockedComboBox(parent);
-        break;
+        return new LockedComboBox(parent);
     case ControlType::Result: {
-        auto* label = new ResultLabel(control.text, parent);
+        auto* label = new ResultLabel(QString(), parent);
         label->setAutoFillBackground(true);
         setColour(label, QPalette::Window, kActiveShade);
-        widget = label;
-        break;
+        return label;
     }
     case ControlType::UnitName:
-        widget = new QLabel(control.text, parent);
-        break;
+        return new QLabel(parent);
     case ControlType::Title: {
         auto* label = new QLabel(control.text, parent);
         label->setAlignment(Qt::AlignCenter);
         label->setFont(uiGothic(18, true));
-        widget = label;
-        break;
+        return label;
     }
     case ControlType::Report: {
-        auto* box = new QPlainTextEdit(control.text, parent);
+        auto* box = new QPlainTextEdit(parent);
         box->setTabChangesFocus(true);
         box->setFont(proportionalGothic(9));
-        widget = box;
-        break;
+        return box;
     }
     }
+    return nullptr;
+}
+
+QWidget* createControl(const ControlSpec& control, QWidget* parent) {
+    QWidget* widget = newControl(control, parent);
     widget->setObjectName(control.name);
     widget->setGeometry(toPixels(control.twips));
     if (control.type == ControlType::Option)
@@ -324,9 +320,10 @@ void MainForm::startEditor() {
     case EditorStart::Started:
         break;
     case EditorStart::NotFound:
-        m_messenger.warn(this, QStringLiteral("テキストエディタが見つかりませんでした（探したもの："
-                                              "%1）。")
-                                   .arg(platform::textEditorsLookedFor().join(QStringLiteral("、"))));
+        m_messenger.warn(this,
+                         QStringLiteral("テキストエディタが見つかりませんでした（探したもの："
+                                        "%1）。")
+                             .arg(platform::textEditorsLookedFor().join(QStringLiteral("、"))));
         break;
     case EditorStart::Failed:
         m_messenger.warn(this, QStringLiteral("テキストエディタを起動できませんでした。"));
