@@ -7,7 +7,7 @@ namespace quantell {
 
 // A result box: a framed, right-aligned label whose text stays the full result (the report
 // reads it). A result too long for the box is drawn smaller, down to kFloorPoints, and
-// beyond that as "…" and the number's end: never a clipped start that reads as another number.
+// beyond that rounded in exponent form ("3.937e+34"): never a clipped number.
 class ResultLabel : public QLabel {
     Q_OBJECT
 public:
@@ -15,7 +15,8 @@ public:
 
     explicit ResultLabel(const QString& text, QWidget* parent = nullptr);
 
-    // Shows `result`, with the full value in the tool tip and for screen readers.
+    // Shows `result`; a value not drawn whole at the normal size is there in full in the tool
+    // tip and for screen readers.
     void showResult(const QString& result);
 
     struct Drawn {
@@ -26,10 +27,13 @@ public:
     Drawn drawn() const;
 
 protected:
+    void changeEvent(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:
     QRect textRoom() const;
+    bool isWhole(const Drawn& shown) const;
+    void updateFullValueTip();
 };
 
 } // namespace quantell

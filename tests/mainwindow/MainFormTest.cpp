@@ -5,6 +5,9 @@
 #include <QFontMetricsF>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRegularExpression>
+
+#include <cmath>
 
 namespace quantell::test {
 namespace {
@@ -113,13 +116,22 @@ TEST_F(WindowTest, OverflowWarnsEmptiesResultsAndKeepsInputs) {
 }
 
 // A result never loses its start to the box's edge: it is drawn smaller, and beyond the floor
-// size as a mark and its end; the tool tip, screen readers and the report get all of it.
-TEST_F(WindowTest, LongResultsShrinkThenKeepTheirEndBehindAMark) {
+// size rounded in exponent form; the report gets all of it, and so do the tool tip and screen
+// readers where the box does not show it whole at the normal size (elsewhere a tip would only
+// cover the row below).
+TEST_F(WindowTest, LongResultsShrinkThenRoundToExponentForm) {
     QSet<QString> seen;
-    for (const auto& [unitIndex, amount] : {std::pair{2, "1e5"}, {3, "10000"}, {3, "-1e30"}}) {
-        chooseUnit(Kind::Length, unitIndex); // m, km: up to 40 characters in mm
+    for (const auto& [unitIndex, amount, point] :
+         {std::tuple{2, "1e5", "."},
+          {3, "10000", "."},
+          {3, "-1e30", ","},
+          {3, "9.99999999999999e29", "."}}) { // rounds up to 1.000...e+NN
+        chooseUnit(Kind::Length, unitIndex);  // m, km: up to 40 characters in mm
         type(num(Kind::Length, 0), amount);
         press(Qt::Key_Return);
+        for (int i = 0; i < kUnitCount; ++i) // as a locale writing a decimal comma has them
+            static_cast<ResultLabel*>(ans(Kind::Length, i))
+                ->showResult(ans(Kind::Length, i)->text().replace(".", point));
         click("ComText");
         for (int i = 0; i < kUnitCount; ++i) {
             const auto* label = static_cast<ResultLabel*>(ans(Kind::Length, i));
@@ -134,17 +146,32 @@ TEST_F(WindowTest, LongResultsShrinkThenKeepTheirEndBehindAMark) {
             };
             const ResultLabel::Drawn drawn = label->drawn();
             const qreal size = drawn.font.pointSizeF(), normal = label->font().pointSizeF();
+            const bool shrunk = width(label->font(), normal, full) > room;
             EXPECT_LE(width(drawn.font, size, drawn.text), room);
             EXPECT_GE(size, ResultLabel::kFloorPoints);
-            EXPECT_EQ(size < normal, (width(label->font(), normal, full) > room));
+            EXPECT_EQ(size < normal, shrunk);
             EXPECT_EQ(drawn.text != full,
                       width(label->font(), ResultLabel::kFloorPoints, full) > room);
-            const QString mark = full.startsWith('-') ? "-…" : "…";
-            EXPECT_TRUE(drawn.text == full ||
-                        drawn.text == mark + full.right(drawn.text.size() - mark.size()));
-            EXPECT_EQ(label->toolTip() + label->accessibleDescription(), full + full);
+            if (drawn.text != full) {
+                const QRegularExpression exponentForm("^-?[1-9]" +
+                                                      QRegularExpression::escape(point) +
+                                                      "([0-9]{2,})e([+-][0-9]{2,})$");
+                const QRegularExpressionMatch parts = exponentForm.match(drawn.text);
+                ASSERT_TRUE(parts.hasMatch()) << drawn.text.toStdString();
+                const qsizetype digits = 1 + parts.capturedLength(1);
+                const double unit = std::pow(10.0, parts.captured(2).toInt() - digits + 1);
+                const auto value = [&](QString text) {
+                    return text.replace(point, ".").toDouble();
+                };
+                EXPECT_LE(std::abs(value(drawn.text) - value(full)), unit / 2 * (1 + 1e-9));
+                // As many digits as fit: one more would not.
+                EXPECT_TRUE(digits == 3 || width(drawn.font, size, drawn.text + '0') > room);
+            }
+            const QString tip = shrunk ? full : QString();
+            EXPECT_EQ(label->toolTip(), tip);
+            EXPECT_EQ(label->accessibleDescription(), tip);
             EXPECT_TRUE(form->reportText().contains("= " + full + " "));
-            seen << (drawn.text != full ? "mark" : size < normal ? "smaller" : "fits");
+            seen << (drawn.text != full ? "exponent" : shrunk ? "smaller" : "fits");
         }
     }
     EXPECT_EQ(seen.size(), 3);
