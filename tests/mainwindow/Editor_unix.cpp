@@ -6,23 +6,19 @@
 namespace quantell::test {
 namespace {
 
-// A program that records in `log` that it ran as `name`, with how many arguments, and whether
-// its output goes to the null device. Shell built-ins only: the test's PATH holds nothing else.
-void writeFakeEditor(const QString& path, const QString& name, const QString& log) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(QStringLiteral("#!/bin/sh\nq=no; [ /proc/$$/fd/1 -ef /dev/null ] && [ /proc/$$/fd/2 "
-                              "-ef /dev/null ] && q=quiet\necho \"%1 args=$# $q\" >> '%2'\n")
-                   .arg(name, log)
-                   .toUtf8());
-    file.close();
-    file.setPermissions(QFile::ReadOwner | QFile::ExeOwner);
-}
-
-void writeText(const QString& path, const QString& text) {
+void write(const QString& path, const QString& text, QFile::Permissions permissions) {
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write(text.toUtf8());
+    file.setPermissions(permissions);
+}
+
+// A program that records in the log that it ran as `name`, with how many arguments, and
+// whether its output goes to the null device. Shell built-ins only: PATH holds nothing else.
+QString fakeEditor(const QString& name, const QString& log) {
+    return QStringLiteral("#!/bin/sh\nq=no; [ /proc/$$/fd/1 -ef /dev/null ] && [ /proc/$$/fd/2 "
+                          "-ef /dev/null ] && q=quiet\necho \"%1 args=$# $q\" >> '%2'\n")
+        .arg(name, log);
 }
 
 // The desktop's default application for text/plain first, then the first editor of the list
@@ -33,13 +29,14 @@ TEST_F(WindowTest, EditorIsTheDesktopDefaultThenOneFromTheListOrAWarningSaysWhat
     for (const char* dir : {"bin", "data/applications", "config", "none"})
         ASSERT_TRUE(QDir(home.path()).mkpath(dir));
     const QString defaultEditor = home.filePath("fake-default");
-    writeFakeEditor(defaultEditor, "default", log);
-    writeFakeEditor(home.filePath("bin/gedit"), "gedit", log);
-    writeText(home.filePath("data/applications/fake-editor.desktop"),
-              "[Desktop Entry]\nType=Application\nName=Fake\nExec=" + defaultEditor +
-                  " %F\nMimeType=text/plain;\n");
-    writeText(home.filePath("config/mimeapps.list"),
-              "[Default Applications]\ntext/plain=fake-editor.desktop\n");
+    const QFile::Permissions runs = QFile::ReadOwner | QFile::ExeOwner;
+    write(defaultEditor, fakeEditor("default", log), runs);
+    write(home.filePath("bin/gedit"), fakeEditor("gedit", log), runs);
+    write(home.filePath("data/applications/fake.desktop"),
+          "[Desktop Entry]\nType=Application\nName=Fake\nExec=" + defaultEditor + " %F\n",
+          QFile::ReadOwner);
+    write(home.filePath("config/mimeapps.list"),
+          "[Default Applications]\ntext/plain=fake.desktop\n", QFile::ReadOwner);
     const QByteArray path = qgetenv("PATH");
     for (const auto& [name, dir] : {std::pair{"XDG_DATA_HOME", "data"},
                                     {"XDG_CONFIG_HOME", "config"},
@@ -51,7 +48,7 @@ TEST_F(WindowTest, EditorIsTheDesktopDefaultThenOneFromTheListOrAWarningSaysWhat
     // What the log holds once it has grown to the length of what is expected.
     const auto starts = [&log](const QString& expected) {
         QFile file(log);
-        QTest::qWaitFor([&] { return file.size() >= expected.size(); }, 5000);
+        static_cast<void>(QTest::qWaitFor([&] { return file.size() >= expected.size(); }, 5000));
         return file.open(QIODevice::ReadOnly) ? QString(file.readAll()) : QString();
     };
     const QString byDefault = "default args=0 quiet\n", fromList = "gedit args=0 quiet\n";

@@ -7,7 +7,6 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -78,15 +77,10 @@ public:
         QTest::keyClick(popup, Qt::Key_Return);
     }
 
-    // Enters the box as Tab does, which selects its text, then types over it; text beyond
-    // ASCII arrives a character a key event, as an input method sends it.
+    // Enters the box as Tab does, which selects its text, then types over it.
     void type(QLineEdit* box, const QString& text) {
         box->setFocus(Qt::TabFocusReason);
-        for (const char32_t c : text.toUcs4()) {
-            QKeyEvent key(QEvent::KeyPress, c < 128 ? QTest::asciiToKey(char(c)) : Qt::Key_unknown,
-                          Qt::NoModifier, QString::fromUcs4(&c, 1));
-            QApplication::sendEvent(box, &key);
-        }
+        QTest::keyClicks(box, text);
     }
 
     RecordingMessenger messenger;
