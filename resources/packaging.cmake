@@ -26,7 +26,7 @@ set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 # The Qt libraries come from dpkg-shlibdeps. The platform plugins are only recommended by
 # Qt's GUI library, yet without them no window opens; the Japanese texts need a CJK font.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-ipafont-gothic")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-ipafont-gothic, fonts-vlgothic")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 
 # The copyright file, the changelog and the manual pages a Debian package carries, made from
