@@ -34,6 +34,10 @@ QFont proportionalGothic(qreal points, bool bold) {
     return gothic(platform::proportionalFaces(), points, bold);
 }
 
+QFont windowFont() {
+    return uiGothic(9);
+}
+
 void growToText(QWidget* control) {
     QSize needed = control->sizeHint();
     if (auto* label = qobject_cast<QLabel*>(control); label && label->wordWrap())

@@ -11,6 +11,9 @@ namespace quantell {
 // The Japanese Gothic faces the windows are drawn in, as the system offers them.
 QFont uiGothic(qreal points, bool bold = false);
 QFont proportionalGothic(qreal points, bool bold = false);
+// The face of every text whose font the layout does not name: the Japanese desktop's default
+// user-interface face at its size, whatever face and size this desktop has chosen.
+QFont windowFont();
 
 // Where the face a desktop has needs more room than the layout gives (one standing in for a
 // missing Windows face), a control grows to the right, and a label also down, rather than clip

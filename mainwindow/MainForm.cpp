@@ -101,7 +101,7 @@ MainForm::MainForm(Messenger* messenger, QWidget* parent)
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(QStringLiteral("Quantell - Length"));
     setWindowIcon(resourceIcon("main"));
-    setFont(uiGothic(9));
+    setFont(windowFont());
     keepLightLook(this);
     setFixedSize(pixels(kMainFormTwips.width()), pixels(kMainFormTwips.height()));
     const QLocale locale;

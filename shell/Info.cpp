@@ -40,6 +40,7 @@ Info::Info()
     : QWidget(nullptr, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowCloseButtonHint) {
     setObjectName("Info");
+    setFont(windowFont());
     keepLightLook(this);
     setWindowTitle(QStringLiteral("アプリケーション情報・著作権表示"));
     setFixedSize(pixels(5040), pixels(2910));

@@ -29,6 +29,7 @@ const LabelRow labels[] = {
 
 StartDialog::StartDialog() : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint) {
     setObjectName("StartDialog");
+    setFont(windowFont());
     keepLightLook(this);
     setAccessibleName(productName);
     setFixedSize(pixels(5265), pixels(1875));

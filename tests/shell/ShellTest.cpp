@@ -111,6 +111,14 @@ int stemsOfM(const QFont& font) {
     return stems;
 }
 
+// Whether a control lies inside the frames and the window around it.
+bool inside(const QWidget* w) {
+    for (; !w->isWindow(); w = w->parentWidget())
+        if (!w->parentWidget()->contentsRect().contains(w->geometry()))
+            return false;
+    return true;
+}
+
 // A dark desktop as the common dark themes give it, and the usual high-contrast one.
 QPalette themePalette(QColor text, QColor window, QColor base, QColor disabledText) {
     QPalette p(text, window, window.lighter(130), window.darker(130), window.lighter(110), text,
@@ -184,18 +192,24 @@ TEST(Shell, ProgramEndsWhenTheLastOfMainWindowAndInfoCloses) {
 
 // Every text of the three windows reads at 3 : 1 at least on a light, a dark and a
 // high-contrast desktop, also when the desktop changes while the windows are open; a disabled
-// one keeps the contrast it has on the light desktop. Every caption has the room it needs, and
-// the stems of its "m" stand apart.
+// one keeps the contrast it has on the light desktop. Every caption has the room it needs,
+// inside its frame and window, whatever the desktop's font size, and the stems of its "m"
+// stand apart.
 // QUANTELL_GRAB_DIR=dir saves what was measured.
 TEST(Look, TextsAreReadableOnEveryPaletteAndCaptionsFit) {
     const QPalette desktop = QApplication::palette();
-    const std::pair<const char*, QPalette> palettes[] = {
-        {"light", QApplication::style()->standardPalette()},
-        {"dark", themePalette({239, 240, 241}, {49, 54, 59}, {35, 38, 41}, {110, 113, 116})},
-        {"high-contrast", themePalette(Qt::white, Qt::black, Qt::black, {63, 242, 63})},
+    const QFont desktopFont = QApplication::font();
+    // Each desktop comes with a font size of its own.
+    const std::tuple<const char*, QPalette, int> desktops[] = {
+        {"light", QApplication::style()->standardPalette(), 9},
+        {"dark", themePalette({239, 240, 241}, {49, 54, 59}, {35, 38, 41}, {110, 113, 116}), 14},
+        {"high-contrast", themePalette(Qt::white, Qt::black, Qt::black, {63, 242, 63}), 20},
     };
     std::map<QString, double> lightDisabled;
-    for (const auto& [name, palette] : palettes) {
+    for (const auto& [name, palette, points] : desktops) {
+        QFont font = desktopFont;
+        font.setPointSize(points);
+        QApplication::setFont(font);
         std::unique_ptr<QWidget> windows[] = {std::make_unique<StartDialog>(),
                                               std::make_unique<MainForm>(),
                                               std::make_unique<Info>()};
@@ -211,7 +225,7 @@ TEST(Look, TextsAreReadableOnEveryPaletteAndCaptionsFit) {
                 if (text.isEmpty() || !w->isVisible())
                     continue;
                 SCOPED_TRACE((where + " " + w->objectName() + " " + text).toStdString());
-                EXPECT_TRUE(fits) << QFontInfo(w->font()).family().toStdString();
+                EXPECT_TRUE(fits && inside(w)) << QFontInfo(w->font()).family().toStdString();
                 if (text.contains(u'm')) {
                     EXPECT_EQ(stemsOfM(w->font()), 3);
                 }
@@ -219,7 +233,7 @@ TEST(Look, TextsAreReadableOnEveryPaletteAndCaptionsFit) {
                 double& light = lightDisabled[w->objectName()];
                 if (w->isEnabled())
                     lowest = std::min(lowest, {ratio, w->objectName()});
-                else if (palette == palettes[0].second)
+                else if (palette == std::get<QPalette>(desktops[0]))
                     light = ratio;
                 EXPECT_GE(ratio, w->isEnabled() ? 3.0 : light - 0.05);
             }
@@ -228,6 +242,7 @@ TEST(Look, TextsAreReadableOnEveryPaletteAndCaptionsFit) {
         }
     }
     QApplication::setPalette(desktop);
+    QApplication::setFont(desktopFont);
 }
 
 // Both icons are in the program and differ, and at 32 x 32 each shows its 16-colour image
