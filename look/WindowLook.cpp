@@ -5,8 +5,11 @@
 #include <QApplication>
 #include <QEvent>
 #include <QLabel>
+#include <QRadioButton>
 #include <QScreen>
 #include <QStringList>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QWidget>
 
 #include <cmath>
@@ -40,10 +43,18 @@ QFont windowFont() {
 
 void growToText(QWidget* control) {
     QSize needed = control->sizeHint();
-    if (auto* label = qobject_cast<QLabel*>(control); label && label->wordWrap())
+    if (auto* label = qobject_cast<QLabel*>(control); label && label->wordWrap()) {
         needed = {label->width(), label->heightForWidth(label->width())};
-    else if (!label)
-        needed.setHeight(control->height());
+    } else if (auto* option = qobject_cast<QRadioButton*>(control)) {
+        // The caption beside the indicator; the style's size hint also counts room for a focus
+        // frame around the caption, wider than the layout's.
+        QStyleOptionButton style;
+        style.initFrom(option);
+        const QRect caption =
+            option->style()->subElementRect(QStyle::SE_RadioButtonContents, &style, option);
+        needed = {caption.left() + option->fontMetrics().horizontalAdvance(option->text()),
+                  option->height()};
+    }
     control->resize(control->size().expandedTo(needed));
 }
 

@@ -33,6 +33,8 @@ TEST_F(WindowTest, StartsWithZeroesEverywhereAndLengthCurrent) {
         EXPECT_EQ(unit(kind, 1)->currentIndex(), 0);
         EXPECT_EQ(num(kind, 1)->text(), "0");
         EXPECT_EQ(results(kind), QStringList(kUnitCount, "0.0"));
+        // Its caption fits, so the option keeps the layout's width, that of the amount boxes.
+        EXPECT_EQ(option(kind)->width(), num(kind, 0)->width());
     }
 }
 
