@@ -93,10 +93,12 @@ QString toBoxText(QString text) {
 
 } // namespace
 
+// A fixed size alone still gets a sizing border and a maximize box on Windows; the fixed-size
+// dialog frame has neither, and keeps the minimize box asked for.
 MainForm::MainForm(Messenger* messenger, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                          Qt::WindowCloseButtonHint),
+    : QWidget(parent, Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
+                          Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       m_messenger(messenger ? *messenger : defaultMessenger()) {
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(QStringLiteral("Quantell - Length"));

@@ -37,8 +37,8 @@ constexpr int lineLeft = 96, lineRight = 4952;
 } // namespace
 
 Info::Info()
-    : QWidget(nullptr, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                           Qt::WindowCloseButtonHint) {
+    : QWidget(nullptr, Qt::Tool | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
+                           Qt::WindowTitleHint | Qt::WindowCloseButtonHint) {
     setObjectName("Info");
     setFont(windowFont());
     keepLightLook(this);

@@ -27,7 +27,9 @@ const LabelRow labels[] = {
 
 } // namespace
 
-StartDialog::StartDialog() : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint) {
+StartDialog::StartDialog()
+    : QWidget(nullptr,
+              Qt::SplashScreen | Qt::FramelessWindowHint | Qt::MSWindowsFixedSizeDialogHint) {
     setObjectName("StartDialog");
     setFont(windowFont());
     keepLightLook(this);

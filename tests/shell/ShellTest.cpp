@@ -194,7 +194,7 @@ TEST(Shell, ProgramEndsWhenTheLastOfMainWindowAndInfoCloses) {
 // high-contrast desktop, also when the desktop changes while the windows are open; a disabled
 // one keeps the contrast it has on the light desktop. Every caption has the room it needs,
 // inside its frame and window, whatever the desktop's font size, and the stems of its "m"
-// stand apart.
+// stand apart. No window can be resized or maximized.
 // QUANTELL_GRAB_DIR=dir saves what was measured.
 TEST(Look, TextsAreReadableOnEveryPaletteAndCaptionsFit) {
     const QPalette desktop = QApplication::palette();
@@ -217,6 +217,12 @@ TEST(Look, TextsAreReadableOnEveryPaletteAndCaptionsFit) {
         for (const auto& window : windows) {
             window->show();
             const QString where = QStringLiteral("%1-%2").arg(name, window->objectName());
+            EXPECT_EQ(window->minimumSize(), window->maximumSize());
+            EXPECT_EQ(window->windowFlags() &
+                          (Qt::MSWindowsFixedSizeDialogHint | Qt::WindowMaximizeButtonHint |
+                           Qt::WindowMinimizeButtonHint),
+                      Qt::MSWindowsFixedSizeDialogHint |
+                          (window == windows[1] ? Qt::WindowMinimizeButtonHint : Qt::Widget));
             if (const QString dir = qEnvironmentVariable("QUANTELL_GRAB_DIR"); !dir.isEmpty())
                 window->grab().save(dir + "/" + where + ".png");
             std::pair<double, QString> lowest{21, ""};
