@@ -37,6 +37,31 @@ QFont proportionalGothic(qreal points, bool bold) {
     return gothic(platform::proportionalFaces(), points, bold);
 }
 
+namespace {
+// A control that has grown down over what lay below it, or out of its frame, moves all that lay
+// below it down by as much as it grew, and its frame and window grow with them: the layout keeps
+// its gaps.
+void makeRoomBelow(QWidget* control, const QRect& before) {
+    const int grown = control->height() - before.height();
+    QWidget* parent = control->parentWidget();
+    bool covers = control->geometry().bottom() > parent->contentsRect().bottom();
+    QList<QWidget*> below;
+    for (QWidget* sibling : parent->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (sibling != control && sibling->y() > before.bottom()) {
+            below << sibling;
+            covers = covers || sibling->geometry().intersects(control->geometry());
+        }
+    }
+    if (grown <= 0 || !covers)
+        return;
+    for (QWidget* sibling : below)
+        sibling->move(sibling->x(), sibling->y() + grown);
+    for (; !parent->isWindow(); parent = parent->parentWidget())
+        parent->resize(parent->width(), parent->height() + grown);
+    parent->setFixedHeight(parent->height() + grown);
+}
+} // namespace
+
 QFont windowFont() {
     return uiGothic(9);
 }
@@ -55,7 +80,9 @@ void growToText(QWidget* control) {
         needed = {caption.left() + option->fontMetrics().horizontalAdvance(option->text()),
                   option->height()};
     }
+    const QRect before = control->geometry();
     control->resize(control->size().expandedTo(needed));
+    makeRoomBelow(control, before);
 }
 
 void setColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour) {

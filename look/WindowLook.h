@@ -17,7 +17,8 @@ QFont windowFont();
 
 // Where the face a desktop has needs more room than the layout gives (one standing in for a
 // missing Windows face), a control grows to the right, and a label also down, rather than clip
-// its text. A caption that fits keeps the layout's size.
+// its text. A caption that fits keeps the layout's size. A control grown down over what lies
+// below it moves that down, and its frame and window grow with it.
 void growToText(QWidget* control);
 
 void setColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour);

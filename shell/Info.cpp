@@ -57,8 +57,6 @@ Info::Info()
     icon->setPixmap(QApplication::windowIcon().pixmap(iconPixels));
     icon->setGeometry(pixels(240), pixels(240), pixels(540), pixels(540));
 
-    addLabels(this, labels);
-
     for (const LineRow& row : lines) {
         auto* line = new QWidget(this);
         line->setObjectName(row.name);
@@ -76,6 +74,7 @@ Info::Info()
     connect(m_ok, &QPushButton::clicked, this, &QWidget::close);
     m_ok->setFocus();
 
+    addLabels(this, labels);
     centreOnScreen(this);
 }
 

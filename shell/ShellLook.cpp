@@ -7,6 +7,7 @@
 namespace quantell {
 
 void addLabels(QWidget* parent, std::span<const LabelRow> rows) {
+    QList<QLabel*> labels;
     for (const LabelRow& row : rows) {
         auto* label = new QLabel(QString::fromUtf8(row.text), parent);
         label->setObjectName(row.name);
@@ -17,8 +18,11 @@ void addLabels(QWidget* parent, std::span<const LabelRow> rows) {
         label->setAlignment(row.alignment);
         label->setWordWrap(row.wrap);
         label->setGeometry(toPixels(row.twips));
-        growToText(label);
+        labels << label;
     }
+    // Once all are there, so that one that grows moves those below it.
+    for (QLabel* label : labels)
+        growToText(label);
 }
 
 } // namespace quantell

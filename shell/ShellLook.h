@@ -35,7 +35,8 @@ struct LabelRow {
     bool wrap = false;
 };
 
-// Creates the labels of a layout table on parent.
+// Creates the labels of a layout table on parent, after its other controls: a label that grows
+// moves what lies below it.
 void addLabels(QWidget* parent, std::span<const LabelRow> rows);
 
 } // namespace quantell

@@ -193,8 +193,8 @@ TEST(Shell, ProgramEndsWhenTheLastOfMainWindowAndInfoCloses) {
 // Every text of the three windows reads at 3 : 1 at least on a light, a dark and a
 // high-contrast desktop, also when the desktop changes while the windows are open; a disabled
 // one keeps the contrast it has on the light desktop. Every caption has the room it needs,
-// inside its frame and window, whatever the desktop's font size, and the stems of its "m"
-// stand apart. No window can be resized or maximized.
+// inside its frame and window and over no other control, whatever the desktop's font size, and
+// the stems of its "m" stand apart. No window can be resized or maximized.
 // QUANTELL_GRAB_DIR=dir saves what was measured.
 TEST(Look, TextsAreReadableOnEveryPaletteAndCaptionsFit) {
     const QPalette desktop = QApplication::palette();
@@ -234,6 +234,13 @@ TEST(Look, TextsAreReadableOnEveryPaletteAndCaptionsFit) {
                 EXPECT_TRUE(fits && inside(w)) << QFontInfo(w->font()).family().toStdString();
                 if (text.contains(u'm')) {
                     EXPECT_EQ(stemsOfM(w->font()), 3);
+                }
+                for (QWidget* other :
+                     w->parentWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+                    const QRect both = w->geometry() & other->geometry();
+                    EXPECT_FALSE(other != w && other->isVisible() && both.width() > 2 &&
+                                 both.height() > 2)
+                        << "covers " << other->objectName().toStdString();
                 }
                 const double ratio = paintedContrast(w->grab(area).toImage());
                 double& light = lightDisabled[w->objectName()];
