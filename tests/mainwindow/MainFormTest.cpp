@@ -6,6 +6,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QStyle>
+#include <QStyleOptionButton>
 
 #include <cmath>
 
@@ -33,8 +35,15 @@ TEST_F(WindowTest, StartsWithZeroesEverywhereAndLengthCurrent) {
         EXPECT_EQ(unit(kind, 1)->currentIndex(), 0);
         EXPECT_EQ(num(kind, 1)->text(), "0");
         EXPECT_EQ(results(kind), QStringList(kUnitCount, "0.0"));
-        // Its caption fits, so the option keeps the layout's width, that of the amount boxes.
-        EXPECT_EQ(option(kind)->width(), num(kind, 0)->width());
+        // An option keeps the layout's width, that of the amount boxes, unless the caption
+        // beside its indicator needs more.
+        QRadioButton* o = option(kind);
+        QStyleOptionButton style;
+        style.initFrom(o);
+        const int caption =
+            o->style()->subElementRect(QStyle::SE_RadioButtonContents, &style, o).left() +
+            o->fontMetrics().horizontalAdvance(o->text());
+        EXPECT_EQ(o->width(), std::max(num(kind, 0)->width(), caption));
     }
 }
 
