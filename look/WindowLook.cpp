@@ -71,14 +71,16 @@ void growToText(QWidget* control) {
     if (auto* label = qobject_cast<QLabel*>(control); label && label->wordWrap()) {
         needed = {label->width(), label->heightForWidth(label->width())};
     } else if (auto* option = qobject_cast<QRadioButton*>(control)) {
-        // The caption beside the indicator; the style's size hint also counts room for a focus
-        // frame around the caption, wider than the layout's.
+        // The style's size hint also counts room for a focus frame around the caption, more
+        // than the layout gives: an option takes it only where the caption beside its
+        // indicator does not fit.
         QStyleOptionButton style;
         style.initFrom(option);
         const QRect caption =
             option->style()->subElementRect(QStyle::SE_RadioButtonContents, &style, option);
-        needed = {caption.left() + option->fontMetrics().horizontalAdvance(option->text()),
-                  option->height()};
+        const bool fits =
+            option->fontMetrics().horizontalAdvance(option->text()) <= caption.width();
+        needed = {fits ? 0 : needed.width(), option->height()};
     }
     const QRect before = control->geometry();
     control->resize(control->size().expandedTo(needed));
