@@ -10,15 +10,9 @@ using enum Amount::Reading;
 
 constexpr Separators kJapanese{".", ","};
 
-struct FactorRow {
-    Kind kind;
-    std::size_t unit;
-    double factor;
-};
-
 // The factors that are not the plain decimal, whose last bits show in the fourth decimal of
 // the results, and the are, the one unit whose name does not tell its size.
-const FactorRow kFactors[] = {
+const std::tuple<Kind, std::size_t, double> kFactors[] = {
     {Length, 5, 0.30479999999999996},   // ft
     {Square, 2, 100},                   // a
     {Square, 5, 0.09290303999999998},   // ft'2
@@ -31,8 +25,8 @@ const FactorRow kFactors[] = {
 };
 
 TEST(Catalogue, FactorsAreTheExactDoubles) {
-    for (const FactorRow& row : kFactors)
-        EXPECT_EQ(units(row.kind)[row.unit].factor, row.factor) << units(row.kind)[row.unit].name;
+    for (const auto& [kind, unit, factor] : kFactors)
+        EXPECT_EQ(units(kind)[unit].factor, factor) << units(kind)[unit].name;
 }
 
 struct AmountRow {
@@ -84,6 +78,11 @@ struct ConversionRow {
 
 const ConversionRow kConversions[] = {
     {Length, {"5", "3", 5, 4}, "5 3 | 1600.2 160.02 1.6002 0.0016 63.0 5.25 1.75"},
+    // A term keeps its 15th significant digit.
+    {Length,
+     {"123456789.012345", "0", 3, 2},
+     "123456789.012345 0 | 123456789012345.0 12345678901234.5 123456789012.345 "
+     "123456789.0123 4860503504423.03 405041958701.919 135013986233.973"},
     {Weight, {"1", "0", 6, 5}, "1 0 | 453592.0 453.592 0.4536 6999.8765 256.0 16.0 1.0"},
     {Cubic, {"1", "0", 3, 2}, "1 0 | 1000.0 0.001 10.0 1.0 61.0237 0.0353 0.0013"},
     {Square, {"1", "0", 5, 4}, "1 0 | 929.0304 0.0929 0.0009 0.0 144.0 1.0 0.1111"},
