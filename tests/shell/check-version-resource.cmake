@@ -1,9 +1,11 @@
-# Compiles the configured Windows resource into an object file with the MinGW resource
-# compiler, as a Windows build links it, then reads the object back to see that the
-# version, the Japanese string block and the icon went in. The host's C preprocessor stands
-# in for a Windows compiler's.
-execute_process(COMMAND ${WINDRES} --preprocessor=cpp ${RC} -O coff -o ${OBJECT}
-    COMMAND_ERROR_IS_FATAL ANY)
+# Reads the Windows resources of OBJECT back with the MinGW resource compiler to see that the
+# version, the Japanese string block and the icon are in: a built program file, or, given RC,
+# the configured resource compiled into OBJECT first, as a Windows build links it (the host's
+# C preprocessor standing in for a Windows compiler's).
+if(RC)
+    execute_process(COMMAND ${WINDRES} --preprocessor=cpp ${RC} -O coff -o ${OBJECT}
+        COMMAND_ERROR_IS_FATAL ANY)
+endif()
 execute_process(COMMAND ${WINDRES} -J coff -i ${OBJECT} -O rc
     OUTPUT_VARIABLE text COMMAND_ERROR_IS_FATAL ANY)
 
@@ -14,6 +16,7 @@ foreach(expected
         "BLOCK \"041103A4\""
         "VALUE \"FileVersion\", \"${VERSION_TEXT}\""
         "VALUE \"ProductVersion\", \"${VERSION_TEXT}\""
+        "VALUE \"ProductName\", \"${PRODUCT}\""
         "VALUE \"Translation\", 0x411, 932"
         "RT_GROUP_ICON")
     string(FIND "${text}" "${expected}" at)

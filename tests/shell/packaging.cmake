@@ -1,12 +1,14 @@
 # Checks of the Windows program file and the Linux desktop files, each where it applies.
 # Included from this folder's CMakeLists.txt.
 
+set(version_check ${CMAKE_COMMAND} -DWINDRES=x86_64-w64-mingw32-windres -DPRODUCT=${PROJECT_NAME}
+    -DVERSION=${PROJECT_VERSION} -DVERSION_TEXT=${QUANTELL_VERSION_TEXT})
 if(WIN32)
-    # The version resource as Windows reads it from the built program file.
-    add_executable(version_info_check ${CMAKE_CURRENT_LIST_DIR}/VersionInfoCheck.cpp)
-    target_link_libraries(version_info_check PRIVATE version shell32)
-    add_test(NAME version_resource COMMAND version_info_check $<TARGET_FILE:quantell>
-        ${PROJECT_NAME} ${PROJECT_VERSION} ${QUANTELL_VERSION_TEXT})
+    if(CMAKE_CROSSCOMPILING)
+        # The version resource as the built program file carries it.
+        add_test(NAME version_resource COMMAND ${version_check} -DOBJECT=$<TARGET_FILE:quantell>
+            -P ${CMAKE_CURRENT_LIST_DIR}/check-version-resource.cmake)
+    endif()
     # The portable zip, once packed, starts on its own.
     set(zip ${PROJECT_BINARY_DIR}/Quantell-${PROJECT_VERSION}-win64.zip)
     if(CMAKE_CROSSCOMPILING)
@@ -16,10 +18,8 @@ if(WIN32)
     return()
 endif()
 
-add_test(NAME version_resource COMMAND ${CMAKE_COMMAND}
-    -DWINDRES=x86_64-w64-mingw32-windres -DRC=${QUANTELL_RC}
+add_test(NAME version_resource COMMAND ${version_check} -DRC=${QUANTELL_RC}
     -DOBJECT=${CMAKE_CURRENT_BINARY_DIR}/quantell-rc.o
-    -DVERSION=${PROJECT_VERSION} -DVERSION_TEXT=${QUANTELL_VERSION_TEXT}
     -P ${CMAKE_CURRENT_LIST_DIR}/check-version-resource.cmake)
 
 add_test(NAME desktop_entry COMMAND desktop-file-validate
