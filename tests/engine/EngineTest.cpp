@@ -89,11 +89,6 @@ const ConversionRow kConversions[] = {
     {Length, {"1..2", "-1", 3, 2}, "0 -1 | -1000.0 -100.0 -1.0 -0.001 -39.3701 -3.2808 -1.0936"},
     // A disabled second input adds nothing and reads "0", whatever it holds.
     {Weight, {"1", "1e309", 3, 3, false}, "1 0 | 64.8 0.0648 0.0001 1.0 0.0366 0.0023 0.0001"},
-    // The litre's factor is a hair above 0.001: 1e12 m'3 comes to 999999999999999.75 l.
-    {Cubic,
-     {"1e12", "0", 1, 0},
-     "1e12 0 | 1000000000000000000.0 1000000000000.0 10000000000000000.0 1000000000000000.0 "
-     "61023744094732300.0 35314666721488.6 1307950619314.39"},
     {Length, {"1,5", "0,5", 0, 0}, "1,5 0,5 | 2,0 0,2 0,002 0,0 0,0787 0,0066 0,0022", {",", "."}},
     // Overflow of an amount, of a term, of a result, and of a term's 15-digit rounding
     // (1.79769313486232e308); the texts stay as they were, even empty ones and no numbers.

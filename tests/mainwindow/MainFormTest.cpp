@@ -65,16 +65,6 @@ TEST_F(WindowTest, SwitchingKindsSetsTitleLookAndFocus) {
     EXPECT_EQ(QApplication::focusWidget(), num(Kind::Weight, 0));
 }
 
-TEST_F(WindowTest, SecondListIsLockedAgainstTheUser) {
-    QComboBox* second = unit(Kind::Length, 1);
-    second->setFocus(Qt::TabFocusReason);
-    for (const Qt::Key key : {Qt::Key_Down, Qt::Key_End, Qt::Key_Space, Qt::Key_F4})
-        QTest::keyClick(second, key);
-    QTest::mouseClick(second, Qt::LeftButton);
-    EXPECT_EQ(second->currentIndex(), 0);
-    EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
-}
-
 TEST_F(WindowTest, EnterConvertsAndReselectsEscAndAFocusedButtonClearOnlyTheCurrentKind) {
     type(num(Kind::Length, 0), "5");
     type(num(Kind::Length, 1), "3");
