@@ -63,19 +63,20 @@ package:
 	@! command -v lintian >/dev/null || lintian --fail-on error,warning build/release/*.deb
 
 windows:
-	@scripts/windows.sh build
+	@scripts/windows-build.sh
 
 windows-test: windows
-	@scripts/windows.sh test
+	@scripts/windows-test.sh build/windows
 
 windows-screenshot: windows
-	@scripts/windows.sh screenshot $(SCREENSHOTS)
+	@scripts/screenshot.sh build/windows $(SCREENSHOTS)
 
 windows-bench: windows
 	@scripts/startup-bench.sh build/windows
 
 windows-engine-test:
-	@scripts/windows.sh engine-test
+	@scripts/windows-build.sh engine
+	@scripts/windows-test.sh build/windows-engine
 
 clean:
 	@rm -rf build

@@ -1,15 +1,7 @@
-# The program file's Windows resource, its installation and the Debian package; included
-# last from the top level, so that the program target exists. The desktop entry, metainfo
-# and icons are installed by resources/CMakeLists.txt, which also sets the product facts
-# used here.
-if(WIN32)
-    target_sources(quantell PRIVATE ${QUANTELL_RC})
-    set_target_properties(quantell PROPERTIES WIN32_EXECUTABLE ON)
-endif()
-
-include(GNUInstallDirs)
-install(TARGETS quantell RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-
+# The program file's Windows resource, its installation and the packages: the Debian package
+# on Linux, the portable zip for Windows. Included last from the top level,
+# so that the program target exists. The desktop entry, metainfo and icons are installed by
+# resources/CMakeLists.txt, which also sets the product facts used here.
 set(CPACK_PACKAGE_NAME quantell)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR ${QUANTELL_COMPANY})
@@ -20,14 +12,31 @@ and the metric system and shows an amount in all seven units of its kind at
 once. Its user interface is Japanese.]])
 set(CPACK_STRIP_FILES ON)
 
-set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${QUANTELL_COMPANY} <quantell@brevalt.example>")
-set(CPACK_DEBIAN_PACKAGE_SECTION utils)
-# The Qt libraries come from dpkg-shlibdeps. The platform plugins are only recommended by
-# Qt's GUI library, yet without them no window opens; the Japanese texts need a CJK font.
-set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-ipafont-gothic, fonts-vlgothic")
-set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
+if(WIN32)
+    target_sources(quantell PRIVATE ${QUANTELL_RC})
+    set_target_properties(quantell PROPERTIES WIN32_EXECUTABLE ON)
+    # The program with, beside it, the DLLs that a run of it loads: scripts/windows-build.sh
+    # gathers them into runtime/, plugins in their folders.
+    install(TARGETS quantell RUNTIME DESTINATION .)
+    install(DIRECTORY ${PROJECT_BINARY_DIR}/runtime/ DESTINATION .)
+
+    set(CPACK_GENERATOR ZIP)
+    # The tests read the name here: include(CPack) changes CPACK_PACKAGE_FILE_NAME.
+    set(QUANTELL_PACKAGE ${PROJECT_NAME}-${PROJECT_VERSION}-win64)
+    set(CPACK_PACKAGE_FILE_NAME ${QUANTELL_PACKAGE})
+else()
+    include(GNUInstallDirs)
+    install(TARGETS quantell RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+
+    set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+    set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${QUANTELL_COMPANY} <quantell@brevalt.example>")
+    set(CPACK_DEBIAN_PACKAGE_SECTION utils)
+    # The Qt libraries come from dpkg-shlibdeps. The platform plugins are only recommended by
+    # Qt's GUI library, yet without them no window opens; the Japanese texts need a CJK font.
+    set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+    set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-ipafont-gothic, fonts-vlgothic")
+    set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
+endif()
 
 # The copyright file, the changelog and the manual pages a Debian package carries, made from
 # the facts above. gzip -n leaves name and time out of the header, so that the same sources

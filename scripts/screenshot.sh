@@ -1,28 +1,44 @@
 #!/usr/bin/env bash
-# Runs Quantell under Xvfb as a person would and saves its windows as PNG files: the splash,
-# the main window after the splash's two seconds, and the about window opened from it.
+# Runs Quantell on a private X server as a person would and saves its windows as PNG files:
+# the splash, the main window once the splash has gone, and the about window opened from it.
+# A Windows build runs its unpacked zip under Wine and saves windows-splash.png and
+# windows-main.png.
 # Usage: scripts/screenshot.sh <builddir> [outdir]
-set -euo pipefail
+source "$(dirname "$0")/lib.sh"
 build="${1:?usage: scripts/screenshot.sh <builddir> [outdir]}"
 out="$(realpath -m "${2:-$build/screenshots}")"
 mkdir -p "$out"
-export XDG_RUNTIME_DIR="$(mktemp -d)"
-trap 'rm -rf "$XDG_RUNTIME_DIR"' EXIT
+start_x
 
-xvfb-run -a -s "-screen 0 1024x640x24" bash -euo pipefail -c '
-    program="$1" out="$2"
-    "$program" & pid=$!
-    sleep 1
-    # The root window is black around the splash; trim it away.
-    import -window root -trim +repage "$out/splash.png"
-    main=$(xdotool search --sync --onlyvisible --name "^Quantell - Length$" | head -n 1)
-    sleep 0.5
-    import -window "$main" "$out/main.png"
-    eval "$(xdotool getwindowgeometry --shell "$main")"
-    xdotool mousemove $((X + 420)) $((Y + 20)) click 1 # ComInfo
-    about=$(xdotool search --sync --onlyvisible --name "^アプリケーション情報" | head -n 1)
-    sleep 0.5
-    import -window "$about" "$out/about.png"
-    kill "$pid"
-' screenshot "$(realpath "$build/shell/quantell")" "$out"
-echo "screenshots: $out/splash.png $out/main.png $out/about.png"
+if [[ -x $build/wine-run ]]; then
+    zip=$(echo "$build"/Quantell-*-win64.zip)
+    [[ -f $zip ]] || die "no zip in $build; make windows packs it"
+    dir=$(mktemp -d)
+    on_exit "rm -rf '$dir'"
+    cmake -E chdir "$dir" cmake -E tar xf "$(realpath "$zip")"
+    use_wine_prefix "$build/wineprefix"
+    start_wine
+    program=(wine "$(echo "$dir"/*/quantell.exe)") shots=(windows-splash windows-main)
+else
+    program=("$build/shell/quantell") shots=(splash main about)
+fi
+
+"${program[@]}" &
+on_exit "kill $!"
+shoot() {
+    sleep 0.5 # the window paints
+    import -window "$2" "$out/$1.png"
+    saved+=("$out/$1.png")
+}
+saved=()
+# The splash is the program's first window; on Linux it has no plain X title to look for.
+splash=$(wait_window --classname '^quantell')
+shoot "${shots[0]}" "$splash"
+main=$(wait_window --name '^Quantell - Length$')
+wait_hidden "$splash" # it goes just after the main window comes
+shoot "${shots[1]}" "$main"
+if [[ ${#shots[@]} -gt 2 ]]; then
+    about=$(open_about "$main")
+    shoot "${shots[2]}" "$about"
+fi
+echo "screenshots: ${saved[*]}"

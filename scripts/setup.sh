@@ -6,13 +6,13 @@ set -euo pipefail
 declare -A needs=(
     [build]="cmake ninja-build g++ pkg-config qt6-base-dev libglib2.0-dev libgtest-dev libgmock-dev fonts-ipafont-gothic fonts-vlgothic"
     [test]="binutils-mingw-w64-x86-64 desktop-file-utils appstream"
-    [bench]="libbenchmark-dev xvfb xauth x11-utils"
+    [bench]="libbenchmark-dev xvfb x11-utils"
     [fuzz]="clang libclang-rt-14-dev"
-    [screenshot]="xvfb xauth imagemagick xdotool"
+    [screenshot]="xvfb imagemagick xdotool"
     [package]="dpkg-dev file lintian"
     [icons]="librsvg2-bin imagemagick"
-    [windows]="cmake ninja-build g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine wine64 fonts-wine googletest qt6-base-dev qt6-base-dev-tools dpkg-dev xz-utils zip unzip xvfb xauth xdotool imagemagick x11-utils"
-    [windows-engine]="cmake ninja-build g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine wine64 googletest"
+    [windows]="cmake ninja-build g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine wine64 fonts-wine googletest qt6-base-dev qt6-base-dev-tools dpkg-dev xz-utils xvfb xdotool imagemagick x11-utils"
+    [windows-engine]="cmake ninja-build g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine wine64 googletest xvfb"
 )
 
 wanted=()

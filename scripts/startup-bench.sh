@@ -3,10 +3,10 @@
 # under a private X server: the time from starting the process to its first window being
 # mapped, and the peak memory (VmHWM) once its last window is up (Quantell: the main window,
 # after the two-second splash).
-# A Windows build (one with a wine-run, see scripts/windows.sh) runs both under Wine, with one
-# Wine server kept up for all runs.
+# A Windows build (one with a wine-run, see scripts/windows-build.sh) runs both under Wine, with
+# one Wine server kept up for all runs.
 # Usage: scripts/startup-bench.sh <builddir> [runs]   (builddir: a release build)
-set -euo pipefail
+source "$(dirname "$0")/lib.sh"
 build="${1:?usage: scripts/startup-bench.sh <builddir> [runs]}"
 runs="${2:-10}"
 quantell="$build/shell/quantell"
@@ -16,23 +16,19 @@ if [[ -x $build/wine-run ]]; then
     quantell+=.exe bare+=.exe runner=("$build/wine-run")
 fi
 for program in "$quantell" "$bare"; do
-    [[ -f "$program" ]] || { echo "startup-bench: $program is not built" >&2; exit 1; }
+    [[ -f "$program" ]] || die "$program is not built"
 done
 
-if [[ -z "${STARTUP_BENCH_X:-}" ]]; then
-    export STARTUP_BENCH_X=1 XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-$(mktemp -d)}"
-    exec xvfb-run -a -s "-screen 0 1280x800x24" "$0" "$@"
+start_x
+if [[ -n ${runner[*]} ]]; then
+    use_wine_prefix "$build/wineprefix"
+    start_wine
+else
+    export QT_QPA_PLATFORM=xcb
 fi
-[[ -n ${runner[*]} ]] || export QT_QPA_PLATFORM=xcb
-
 # xev reports every top-level window that is mapped on the screen.
 coproc XEV { exec xev -root -event substructure; }
-trap 'kill "$XEV_PID" 2>/dev/null || true' EXIT
-if [[ -n ${runner[*]} ]]; then
-    export WINEPREFIX=$(realpath "$build/wineprefix")
-    wineserver -p
-    trap 'kill "$XEV_PID" 2>/dev/null || true; wineserver -k' EXIT
-fi
+on_exit "kill $XEV_PID"
 sleep 0.5
 
 # One run of $1, which opens $2 windows: sets ms (to the first window) and kib (peak memory).
@@ -48,7 +44,7 @@ measure() {
         seen=$((seen + 1))
         ((seen > 1)) || first=$EPOCHREALTIME
     done
-    ((seen == windows)) || { echo "startup-bench: $program opened $seen windows" >&2; exit 1; }
+    ((seen == windows)) || die "$program opened $seen windows"
     sleep 0.3 # the window paints
     kib=$(awk '/^VmHWM/ { print $2 }' "/proc/$pid/status")
     kill "$pid"

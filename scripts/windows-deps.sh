@@ -2,8 +2,8 @@
 # Builds, once, what the Windows build of Quantell links against: Qt from the source of the
 # very Qt the host tools come from, and GoogleTest from Debian's source, both cross-compiled
 # with MinGW-w64 into a cache outside the work tree. A second run reuses them; a killed run
-# resumes where ninja stopped. Progress goes to stderr; stdout names the prefixes of what was
-# asked for, as shell assignments (QT_PREFIX=..., GTEST_PREFIX=...).
+# resumes where ninja stopped. Progress goes to stderr; stdout names the prefix of each part
+# asked for, one a line.
 # Usage: scripts/windows-deps.sh [qt] [googletest]
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
@@ -11,6 +11,7 @@ toolchain=$here/cmake/mingw-w64.cmake
 cache=${XDG_CACHE_HOME:-$HOME/.cache}/quantell
 jobs=$(nproc)
 say() { echo "windows-deps: $*" >&2; }
+fail() { say "$*"; exit 1; }
 
 # Only what the program and its tests use: Core, Gui, Widgets, Test, the windows and
 # offscreen platforms, the windowsvista style; bundled third-party code only. Debian's
@@ -71,14 +72,17 @@ fetch_qt_source() {
     mkdir -p "$apt/lists/partial" "$apt/cache/archives/partial" "$src"
     # Debian's own archives only: a third-party repository rarely carries sources.
     private_sources | grep -E ' [^ ]*/debian(-security)?/? ' > "$apt/sources.list"
-    [[ -s $apt/sources.list ]] || { say "no deb entry for Debian's archive in /etc/apt"; exit 1; }
+    [[ -s $apt/sources.list ]] || fail "no deb entry for Debian's archive in /etc/apt"
     local opts=(-o "Dir::Etc::SourceList=$apt/sources.list" -o Dir::Etc::SourceParts=-
                 -o "Dir::State::Lists=$apt/lists" -o "Dir::Cache=$apt/cache"
                 -o "APT::Sandbox::User=$(id -un)" -q)
-    apt-get "${opts[@]}" update >&2
+    # An archive that cannot be reached only warns here; the source download below fails.
+    apt-get "${opts[@]}" update >&2 || fail "apt could not read the package lists of $apt/sources.list"
     rm -rf "$src/qt6-base-$qt_version"
-    (cd "$src" && apt-get "${opts[@]}" source --download-only "qt6-base=$qt_deb_version" >&2)
-    (cd "$src" && dpkg-source -x --no-check qt6-base_"$qt_deb_version".dsc "qt6-base-$qt_version" >&2)
+    (cd "$src" && apt-get "${opts[@]}" source --download-only "qt6-base=$qt_deb_version" >&2) ||
+        fail "apt could not fetch the source of qt6-base $qt_deb_version from $apt/sources.list"
+    (cd "$src" && dpkg-source -x --no-check qt6-base_"$qt_deb_version".dsc "qt6-base-$qt_version" >&2) ||
+        fail "the source of qt6-base $qt_deb_version did not unpack"
     touch "$src/qt6-base-$qt_version/.unpacked"
 }
 
@@ -95,6 +99,7 @@ build_with_progress() {
 
 build_qt() {
     [[ -f $qt_prefix/.complete ]] && return
+    [[ -n $qt_version ]] || fail "qt6-base-dev-tools is not installed; its version picks Qt's source"
     fetch_qt_source
     # One build folder whatever the options: a killed run resumes there, and a change of
     # options rebuilds only what it touches.
@@ -104,9 +109,9 @@ build_qt() {
         -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_INSTALL_PREFIX="$qt_prefix" \
         -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
         "${qt_options[@]}" > "$build.configure.log" 2>&1 ||
-        { tail -30 "$build.configure.log" >&2; exit 1; }
-    build_with_progress Qt "$build"
-    ninja -C "$build" install > /dev/null
+        { tail -30 "$build.configure.log" >&2; fail "Qt's configuration failed"; }
+    build_with_progress Qt "$build" || fail "Qt did not build (the failing step is above)"
+    ninja -C "$build" install > /dev/null || fail "Qt did not install into $qt_prefix"
     rm -rf "$build"
     touch "$qt_prefix/.complete"
     say "Qt built in $(( (SECONDS - start) / 60 )) min $(( (SECONDS - start) % 60 )) s"
@@ -117,18 +122,19 @@ build_googletest() {
     local build=$gtest_prefix.build
     say "building GoogleTest for Windows into $gtest_prefix"
     cmake -S /usr/src/googletest -B "$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
-        -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX="$gtest_prefix" > /dev/null
-    build_with_progress GoogleTest "$build"
-    ninja -C "$build" install > /dev/null
+        -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX="$gtest_prefix" > /dev/null ||
+        fail "GoogleTest's configuration failed"
+    build_with_progress GoogleTest "$build" || fail "GoogleTest did not build (the failing step is above)"
+    ninja -C "$build" install > /dev/null || fail "GoogleTest did not install into $gtest_prefix"
     rm -rf "$build"
     touch "$gtest_prefix/.complete"
 }
 
+# Not "build_qt && echo": set -e does not stop a function called on the left of &&.
 for wanted in "$@"; do
     case $wanted in
-    qt) build_qt && echo "QT_PREFIX=$qt_prefix" ;;
-    googletest) build_googletest && echo "GTEST_PREFIX=$gtest_prefix" ;;
-    "") ;;
-    *) say "unknown part '$wanted'"; exit 2 ;;
+    qt) build_qt; echo "$qt_prefix" ;;
+    googletest) build_googletest; echo "$gtest_prefix" ;;
+    *) fail "unknown part '$wanted'" ;;
     esac
 done

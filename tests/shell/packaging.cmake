@@ -10,9 +10,10 @@ if(WIN32)
             -P ${CMAKE_CURRENT_LIST_DIR}/check-version-resource.cmake)
     endif()
     # The portable zip, once packed, starts on its own.
-    set(zip ${PROJECT_BINARY_DIR}/Quantell-${PROJECT_VERSION}-win64.zip)
+    set(zip ${PROJECT_BINARY_DIR}/${QUANTELL_PACKAGE}.zip)
     if(CMAKE_CROSSCOMPILING)
-        add_test(NAME portable_zip COMMAND ${PROJECT_SOURCE_DIR}/scripts/windows.sh check-zip ${zip})
+        add_test(NAME portable_zip
+            COMMAND ${CMAKE_CURRENT_LIST_DIR}/check-zip.sh ${zip} ${PROJECT_BINARY_DIR}/wineprefix)
         set_tests_properties(portable_zip PROPERTIES REQUIRED_FILES ${zip})
     endif()
     return()

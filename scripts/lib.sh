@@ -1,0 +1,80 @@
+# Sourced by the scripts that run Quantell's windows: strict shell options, clean-up steps at
+# exit, a private X server, waiting for windows by title, and Wine with a prefix of its own.
+set -euo pipefail
+
+die() { echo "${0##*/}: $*" >&2; exit 1; }
+
+# Shell commands run when the script ends, the last one added first.
+exit_steps=()
+on_exit() { exit_steps=("$1" "${exit_steps[@]}"); }
+trap 'for step in "${exit_steps[@]}"; do eval "$step" || true; done' EXIT
+
+# Starts an X server of our own for the rest of the script.
+start_x() {
+    local fd display
+    if [[ -z ${XDG_RUNTIME_DIR:-} ]]; then
+        XDG_RUNTIME_DIR=$(mktemp -d)
+        export XDG_RUNTIME_DIR
+        on_exit "rm -rf '$XDG_RUNTIME_DIR'"
+    fi
+    exec {fd}< <(exec Xvfb -displayfd 1 -nolisten tcp -screen 0 1280x800x24 2>/dev/null)
+    on_exit "kill $!"
+    read -r -t 30 display <&"$fd" || die "the private X server (Xvfb) did not start"
+    exec {fd}<&-
+    export DISPLAY=:$display
+}
+
+# Prints the id of the first visible window that "xdotool search" with options "$@" finds,
+# waiting for it two minutes at most (a new Wine prefix starts slowly).
+wait_window() {
+    local id
+    id=$(timeout 120 xdotool search --sync --onlyvisible "$@" | head -n 1) || true
+    [[ -n $id ]] || die "no window ($*) came up"
+    echo "$id"
+}
+
+# Waits until the window $1 is no longer shown.
+wait_hidden() {
+    local i shown
+    for ((i = 0; i < 100; i++)); do
+        shown=$(xdotool search --onlyvisible --name . || true)
+        grep -qx "$1" <<<"$shown" || return 0
+        sleep 0.2
+    done
+    die "the window $1 stayed"
+}
+
+# Opens the about window from the main window $1 with a click on ComInfo; prints its id.
+open_about() {
+    xdotool mousemove --window "$1" 420 20 click 1
+    wait_window --name '^アプリケーション情報'
+}
+
+# Wine in the prefix $1, made if new, quiet unless WINEDEBUG says otherwise; no offers to
+# install .NET or a browser engine.
+wine_overrides='mscoree,mshtml='
+use_wine_prefix() {
+    export WINEPREFIX WINEDLLOVERRIDES=$wine_overrides WINEDEBUG=${WINEDEBUG:--all}
+    WINEPREFIX=$(realpath -m "$1")
+    [[ -f $WINEPREFIX/system.reg ]] && return
+    # Its Wine server goes with it: one started without a display would leave the programs
+    # run later with no window system.
+    wineboot -i >/dev/null 2>&1 || die "Wine could not make the prefix $WINEPREFIX"
+    wineserver -k || true
+}
+
+# Keeps one Wine server and Windows' background programs up for the prefix until the script
+# ends. Started here with no output, those programs do not hold open the output of the first
+# program run next, which ctest would wait on.
+start_wine() {
+    wineserver -p
+    on_exit "WINEPREFIX='$WINEPREFIX' wineserver -k"
+    wine wineboot >/dev/null 2>&1 || die "Wine did not start in $WINEPREFIX"
+}
+
+# The DLLs that a +loaddll trace ($1) shows loaded from outside Windows' own folders, as Linux
+# paths (Wine shows the Linux tree as drive Z:).
+loaded_dlls() {
+    sed -n 's/.*Loaded L"\(.*\)" at .*: native$/\1/p' "$1" | sed 's/\\\\/\//g' |
+        grep -v -i '^C:/windows/' | sed 's/^Z://' | sort -u
+}

@@ -1,0 +1,84 @@
+#!/usr/bin/env bash
+# Cross-builds Quantell for Windows with MinGW-w64 into build/windows and packs quantell.exe
+# with exactly the DLLs that a run of it loads under Wine into the portable zip.
+# With "engine", only the engine and its tests, which need no Qt, into build/windows-engine.
+# Every program of a build runs through <build>/wine-run, written here: the build's own Wine
+# prefix, with the Qt and MinGW runtime DLLs on WINEPATH.
+# Usage: scripts/windows-build.sh [engine]
+source "$(dirname "$0")/lib.sh"
+cd "$(dirname "$0")/.."
+root=$PWD
+if [[ ${1:-} == engine ]]; then
+    scripts/setup.sh windows-engine
+    build=build/windows-engine gui=OFF
+else
+    scripts/setup.sh windows
+    build=build/windows gui=ON
+fi
+
+# WINEPATH: the folders of Qt's and MinGW's runtime DLLs, each once; Wine shows Linux as Z:.
+winepath=""
+add_to_winepath() {
+    local dir
+    dir="Z:$(realpath -m "$1" | tr / '\\');"
+    [[ $winepath == *"$dir"* ]] || winepath+=$dir
+}
+prefixes=""
+if [[ $gui == ON ]]; then
+    qt=$(scripts/windows-deps.sh qt) || die "no Qt for Windows to build against"
+    prefixes="$qt;"
+    add_to_winepath "$qt/bin"
+fi
+gtest=$(scripts/windows-deps.sh googletest) || die "no GoogleTest for Windows to build against"
+prefixes+=$gtest
+for dll in libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll; do
+    add_to_winepath "$(dirname "$(x86_64-w64-mingw32-g++-posix -print-file-name="$dll")")"
+done
+
+mkdir -p "$build"
+cat >"$build/wine-run" <<EOF
+#!/bin/sh
+# Written by scripts/windows-build.sh: runs a program of this build under Wine.
+export WINEPREFIX='$root/$build/wineprefix' WINEDLLOVERRIDES='$wine_overrides' WINEPATH='$winepath'
+export WINEDEBUG="\${WINEDEBUG:--all}"
+exec wine "\$@"
+EOF
+chmod +x "$build/wine-run"
+cmake -S . -B "$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64.cmake" \
+    -DCMAKE_BUILD_TYPE=Release -DCMAKE_PREFIX_PATH="$prefixes" -DQUANTELL_GUI="$gui" \
+    -DQUANTELL_BENCH="$gui" -DCMAKE_CROSSCOMPILING_EMULATOR="$root/$build/wine-run" \
+    -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake >/dev/null ||
+    die "CMake could not configure $build"
+cmake --build "$build" || die "$build did not build"
+
+# A new prefix takes Wine a few seconds to make; make it before anything runs in it.
+use_wine_prefix "$build/wineprefix"
+[[ $gui == ON ]] || exit 0
+# Debian's Wine misses its own fonts in /usr/share/wine/fonts, so a new prefix lacks Tahoma,
+# the UI face of Windows itself: the prefix gets them as an installed Windows has.
+cp -u /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
+
+# A run of the program through splash, main window and about window names the DLLs it
+# loads; they go, stripped, into runtime/ (plugins in their folder), which the packages hold.
+start_x
+start_wine
+WINEDEBUG=-all,+loaddll "$build/wine-run" "$build/shell/quantell.exe" 2>"$build/loaded.log" &
+on_exit "kill $!"
+main=$(wait_window --name '^Quantell - Length$')
+open_about "$main" >/dev/null
+dlls=$(loaded_dlls "$build/loaded.log" | grep -i '\.dll$') || die "no DLL in the trace of the run, $build/loaded.log"
+rm -rf "$build/runtime"
+for dll in $dlls; do
+    folder=$build/runtime
+    [[ $dll =~ /plugins/([^/]+)/[^/]+$ ]] && folder+=/${BASH_REMATCH[1]}
+    mkdir -p "$folder"
+    x86_64-w64-mingw32-strip --strip-unneeded -o "$folder/${dll##*/}" "$dll"
+done
+
+# CPack packs the zip (resources/packaging.cmake).
+(cd "$build" && cpack >cpack.log 2>&1) || { cat "$build/cpack.log" >&2; die "CPack could not pack"; }
+packages=$(sed -n 's/^CPack: - package: \(.*\) generated\.$/\1/p' "$build/cpack.log")
+for package in $packages; do
+    echo "windows: ${package#"$root/"}, $(du -k "$package" | cut -f1) KiB"
+done
+echo "windows: quantell.exe and $(echo "$dlls" | wc -l) DLLs: $(echo "$dlls" | xargs -n1 basename | tr '\n' ' ')"
