@@ -1,5 +1,5 @@
 # The program file's Windows resource, its installation and the packages: the Debian package
-# on Linux, the portable zip for Windows. Included last from the top level,
+# on Linux, the portable zip and the installer for Windows. Included last from the top level,
 # so that the program target exists. The desktop entry, metainfo and icons are installed by
 # resources/CMakeLists.txt, which also sets the product facts used here.
 set(CPACK_PACKAGE_NAME quantell)
@@ -10,23 +10,40 @@ set(CPACK_PACKAGE_DESCRIPTION [[
 Quantell converts lengths, areas, volumes and weights between the yard-pound
 and the metric system and shows an amount in all seven units of its kind at
 once. Its user interface is Japanese.]])
-set(CPACK_STRIP_FILES ON)
 
 if(WIN32)
     target_sources(quantell PRIVATE ${QUANTELL_RC})
     set_target_properties(quantell PROPERTIES WIN32_EXECUTABLE ON)
+    # Stripped when linked: a strip when packing stamps the time into each package's copy,
+    # and the zip and the installer must hold the same file.
+    target_link_options(quantell PRIVATE $<$<CONFIG:Release>:-s>)
     # The program with, beside it, the DLLs that a run of it loads: scripts/windows-build.sh
     # gathers them into runtime/, plugins in their folders.
     install(TARGETS quantell RUNTIME DESTINATION .)
     install(DIRECTORY ${PROJECT_BINARY_DIR}/runtime/ DESTINATION .)
 
-    set(CPACK_GENERATOR ZIP)
+    # The installer holds the zip's files: the External generator runs resources/msi.cmake
+    # on them, which builds it with wixl from quantell.wxs.
+    set(CPACK_GENERATOR ZIP External)
     # The tests read the name here: include(CPack) changes CPACK_PACKAGE_FILE_NAME.
     set(QUANTELL_PACKAGE ${PROJECT_NAME}-${PROJECT_VERSION}-win64)
     set(CPACK_PACKAGE_FILE_NAME ${QUANTELL_PACKAGE})
+    set(CPACK_EXTERNAL_ENABLE_STAGING ON)
+    set(CPACK_EXTERNAL_PACKAGE_SCRIPT ${CMAKE_CURRENT_LIST_DIR}/msi.cmake)
+    set(CPACK_WIXL_SOURCE ${PROJECT_BINARY_DIR}/quantell.wxs)
+    # Shared by every version, so that a later one replaces an earlier one.
+    set(QUANTELL_UPGRADE_CODE 4E1B8F5A-2C7D-4F3E-9A61-0B5D7C3E8F21)
+    # Windows Installer compares the first three fields of a version only, and the builds of
+    # this program differ in the fourth: an installation replaces any below the next release.
+    math(EXPR next_patch "${PROJECT_VERSION_PATCH} + 1")
+    set(QUANTELL_NEXT_RELEASE ${PROJECT_VERSION_MAJOR}.${PROJECT_VERSION_MINOR}.${next_patch})
+    configure_file(${CMAKE_CURRENT_LIST_DIR}/quantell.wxs.in ${CPACK_WIXL_SOURCE} @ONLY)
+    # wixl finds files only beside the description or in the folder it runs in.
+    configure_file(${QUANTELL_ICON_FILE} ${PROJECT_BINARY_DIR}/app.ico COPYONLY)
 else()
     include(GNUInstallDirs)
     install(TARGETS quantell RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+    set(CPACK_STRIP_FILES ON)
 
     set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
     set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${QUANTELL_COMPANY} <quantell@brevalt.example>")

@@ -51,8 +51,8 @@ open_about() {
 }
 
 # Wine in the prefix $1, made if new, quiet unless WINEDEBUG says otherwise; no offers to
-# install .NET or a browser engine.
-wine_overrides='mscoree,mshtml='
+# install .NET or a browser engine, and no Linux menu entries for Start-menu shortcuts.
+wine_overrides='mscoree,mshtml=;winemenubuilder.exe=d'
 use_wine_prefix() {
     export WINEPREFIX WINEDLLOVERRIDES=$wine_overrides WINEDEBUG=${WINEDEBUG:--all}
     WINEPREFIX=$(realpath -m "$1")

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Cross-builds Quantell for Windows with MinGW-w64 into build/windows and packs quantell.exe
-# with exactly the DLLs that a run of it loads under Wine into the portable zip.
+# with exactly the DLLs that a run of it loads under Wine: the portable zip and the installer.
 # With "engine", only the engine and its tests, which need no Qt, into build/windows-engine.
 # Every program of a build runs through <build>/wine-run, written here: the build's own Wine
 # prefix, with the Qt and MinGW runtime DLLs on WINEPATH.
@@ -75,9 +75,9 @@ for dll in $dlls; do
     x86_64-w64-mingw32-strip --strip-unneeded -o "$folder/${dll##*/}" "$dll"
 done
 
-# CPack packs the zip (resources/packaging.cmake).
+# CPack packs the zip and, with wixl, the installer (resources/packaging.cmake).
 (cd "$build" && cpack >cpack.log 2>&1) || { cat "$build/cpack.log" >&2; die "CPack could not pack"; }
-packages=$(sed -n 's/^CPack: - package: \(.*\) generated\.$/\1/p' "$build/cpack.log")
+packages=$(sed -n 's/^CPack: - package: \(.*\.\(zip\|msi\)\) generated\.$/\1/p' "$build/cpack.log")
 for package in $packages; do
     echo "windows: ${package#"$root/"}, $(du -k "$package" | cut -f1) KiB"
 done
