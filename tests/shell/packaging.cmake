@@ -4,14 +4,12 @@
 set(version_check ${CMAKE_COMMAND} -DWINDRES=x86_64-w64-mingw32-windres -DPRODUCT=${PROJECT_NAME}
     -DVERSION=${PROJECT_VERSION} -DVERSION_TEXT=${QUANTELL_VERSION_TEXT})
 if(WIN32)
+    # Cross-built here: the version resource as the built program file carries it, and the
+    # portable zip, once packed, starts on its own.
     if(CMAKE_CROSSCOMPILING)
-        # The version resource as the built program file carries it.
         add_test(NAME version_resource COMMAND ${version_check} -DOBJECT=$<TARGET_FILE:quantell>
             -P ${CMAKE_CURRENT_LIST_DIR}/check-version-resource.cmake)
-    endif()
-    # The portable zip, once packed, starts on its own.
-    set(zip ${PROJECT_BINARY_DIR}/${QUANTELL_PACKAGE}.zip)
-    if(CMAKE_CROSSCOMPILING)
+        set(zip ${PROJECT_BINARY_DIR}/${QUANTELL_PACKAGE}.zip)
         add_test(NAME portable_zip
             COMMAND ${CMAKE_CURRENT_LIST_DIR}/check-zip.sh ${zip} ${PROJECT_BINARY_DIR}/wineprefix)
         set_tests_properties(portable_zip PROPERTIES REQUIRED_FILES ${zip})
