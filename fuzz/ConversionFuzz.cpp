@@ -3,7 +3,6 @@
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 #include <cstdlib>
 
@@ -45,12 +44,11 @@ bool showsNear(std::string text, double value, std::string_view decimalPoint) {
     const std::size_t point = text.find(decimalPoint);
     const int integerDigits = static_cast<int>(point) - text.starts_with('-');
     text.replace(point, decimalPoint.size(), ".");
-    double shown = 0;
-    std::from_chars(text.data(), text.data() + text.size(), shown);
-    // The text read back is off by up to a step of the double.
-    const double larger = std::max(std::fabs(shown), std::fabs(value));
-    const double step = larger - std::nextafter(larger, 0.0);
-    return std::fabs(shown - value) <= std::pow(10.0, std::max(-4, integerDigits - 15)) / 2 + step;
+    // Read back wider than a double: rounded to 15 digits, the largest doubles show more.
+    const long double shown = std::strtold(text.c_str(), nullptr);
+    // The value itself is only known to a step of the double.
+    const double step = std::fabs(value) - std::nextafter(std::fabs(value), 0.0);
+    return std::fabs(shown - value) <= std::pow(10.0L, std::max(-4, integerDigits - 15)) / 2 + step;
 }
 
 int unitIndex(FuzzedDataProvider& data) {
