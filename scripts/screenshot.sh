@@ -28,9 +28,8 @@ on_exit "kill $!"
 shoot() {
     sleep 0.5 # the window paints
     import -window "$2" "$out/$1.png"
-    saved+=("$out/$1.png")
+    echo "screenshot: $out/$1.png"
 }
-saved=()
 # The splash is the program's first window; on Linux it has no plain X title to look for.
 splash=$(wait_window --classname '^quantell')
 shoot "${shots[0]}" "$splash"
@@ -41,4 +40,3 @@ if [[ ${#shots[@]} -gt 2 ]]; then
     about=$(open_about "$main")
     shoot "${shots[2]}" "$about"
 fi
-echo "screenshots: ${saved[*]}"

@@ -77,8 +77,6 @@ done
 
 # CPack packs the zip and, with wixl, the installer (resources/packaging.cmake).
 (cd "$build" && cpack >cpack.log 2>&1) || { cat "$build/cpack.log" >&2; die "CPack could not pack"; }
-packages=$(sed -n 's/^CPack: - package: \(.*\.\(zip\|msi\)\) generated\.$/\1/p' "$build/cpack.log")
-for package in $packages; do
-    echo "windows: ${package#"$root/"}, $(du -k "$package" | cut -f1) KiB"
-done
+sed -n 's/^CPack: - package: \(.*\.\(zip\|msi\)\) generated\.$/\1/p' "$build/cpack.log" |
+    xargs du -h | sed "s|^|windows: |; s|$root/||"
 echo "windows: quantell.exe and $(echo "$dlls" | wc -l) DLLs: $(echo "$dlls" | xargs -n1 basename | tr '\n' ' ')"

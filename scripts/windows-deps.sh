@@ -97,37 +97,38 @@ build_with_progress() {
     return "${PIPESTATUS[0]}"
 }
 
+# Configures, builds and installs $1 from the source $2 in the folder $3 into the prefix $4,
+# with the CMake options after those, then marks the prefix complete.
+build_into() {
+    local name=$1 source=$2 build=$3 prefix=$4 start=$SECONDS
+    shift 4
+    say "building $name for Windows into $prefix"
+    cmake -S "$source" -B "$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
+        -DCMAKE_INSTALL_PREFIX="$prefix" "$@" >"$build.configure.log" 2>&1 ||
+        { tail -30 "$build.configure.log" >&2; fail "$name's configuration failed"; }
+    build_with_progress "$name" "$build" || fail "$name did not build (the failing step is above)"
+    ninja -C "$build" install >/dev/null || fail "$name did not install into $prefix"
+    rm -rf "$build" "$build.configure.log"
+    touch "$prefix/.complete"
+    say "$name built in $(((SECONDS - start) / 60)) min $(((SECONDS - start) % 60)) s"
+}
+
 build_qt() {
     [[ -f $qt_prefix/.complete ]] && return
     [[ -n $qt_version ]] || fail "qt6-base-dev-tools is not installed; its version picks Qt's source"
     fetch_qt_source
+    say "Qt takes 30 to 40 minutes on 2 cores, once"
     # One build folder whatever the options: a killed run resumes there, and a change of
     # options rebuilds only what it touches.
-    local build=$cache/qt-$qt_version-mingw64.build start=$SECONDS
-    say "building Qt $qt_version for Windows into $qt_prefix (30 to 40 minutes on 2 cores, once)"
-    cmake -S "$cache/src/qt6-base-$qt_version" -B "$build" -G Ninja \
-        -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_INSTALL_PREFIX="$qt_prefix" \
-        -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
-        "${qt_options[@]}" > "$build.configure.log" 2>&1 ||
-        { tail -30 "$build.configure.log" >&2; fail "Qt's configuration failed"; }
-    build_with_progress Qt "$build" || fail "Qt did not build (the failing step is above)"
-    ninja -C "$build" install > /dev/null || fail "Qt did not install into $qt_prefix"
-    rm -rf "$build"
-    touch "$qt_prefix/.complete"
-    say "Qt built in $(( (SECONDS - start) / 60 )) min $(( (SECONDS - start) % 60 )) s"
+    build_into Qt "$cache/src/qt6-base-$qt_version" "$cache/qt-$qt_version-mingw64.build" \
+        "$qt_prefix" -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
+        "${qt_options[@]}"
 }
 
 build_googletest() {
     [[ -f $gtest_prefix/.complete ]] && return
-    local build=$gtest_prefix.build
-    say "building GoogleTest for Windows into $gtest_prefix"
-    cmake -S /usr/src/googletest -B "$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
-        -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX="$gtest_prefix" > /dev/null ||
-        fail "GoogleTest's configuration failed"
-    build_with_progress GoogleTest "$build" || fail "GoogleTest did not build (the failing step is above)"
-    ninja -C "$build" install > /dev/null || fail "GoogleTest did not install into $gtest_prefix"
-    rm -rf "$build"
-    touch "$gtest_prefix/.complete"
+    build_into GoogleTest /usr/src/googletest "$gtest_prefix.build" "$gtest_prefix" \
+        -DCMAKE_BUILD_TYPE=Release
 }
 
 # Not "build_qt && echo": set -e does not stop a function called on the left of &&.
