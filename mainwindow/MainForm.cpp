@@ -146,6 +146,7 @@ void MainForm::bindKind(const KindLook& look) {
     for (int i = 0; i < kUnitCount; ++i) {
         c.ans[i] = findChild<ResultLabel*>(controlName(look, "Ans", i));
         c.unitName[i] = findChild<QLabel*>(controlName(look, "UnitName", i));
+        connect(c.ans[i], &ResultLabel::copyRequested, this, &MainForm::copyText);
     }
     connect(c.option, &QRadioButton::clicked, this, [this, kind] { onKindChosen(kind); });
     c.option->installEventFilter(this);
@@ -310,11 +311,11 @@ void MainForm::appendReportBlock() {
 
 void MainForm::clearReport() {
     m_report->clear();
-    copyReport(QString());
+    copyText(QString());
 }
 
 void MainForm::copyReportToClipboard() {
-    copyReport(reportText());
+    copyText(reportText());
 }
 
 void MainForm::startEditor() {
@@ -333,7 +334,7 @@ void MainForm::startEditor() {
     }
 }
 
-void MainForm::copyReport(const QString& text) {
+void MainForm::copyText(const QString& text) {
     if (!copyToClipboard(text))
         m_messenger.warn(this, QStringLiteral("クリップボードに書き込めませんでした。"));
 }

@@ -70,7 +70,7 @@ private:
     KindControls& controls(Kind kind) { return m_kinds[static_cast<std::size_t>(kind)]; }
     void focusFirstInput(Kind kind);
     bool optionArrowKey(QObject* option, int key);
-    void copyReport(const QString& text);
+    void copyText(const QString& text);
 
     Messenger& m_messenger;
     std::string m_decimalPoint;

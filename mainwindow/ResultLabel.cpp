@@ -1,5 +1,7 @@
 #include "ResultLabel.h"
 
+#include <QAccessibleWidget>
+#include <QAction>
 #include <QEvent>
 #include <QFontMetricsF>
 #include <QPainter>
@@ -44,24 +46,79 @@ QString exponentForm(const QString& result, int digits) {
            body.sliced(pointAt, fractionAt - pointAt) + mantissa.sliced(1) +
            QString::asprintf("e%+03d", exponent);
 }
+
+// What a screen reader gets from a result box: its accessible name (kind and unit), and the
+// full value it holds as its text (what AT-SPI readers speak of a label) and as its value
+// (UI Automation's Value), never the shorter form it may draw.
+class ResultAccessible : public QAccessibleWidget, public QAccessibleTextInterface {
+public:
+    explicit ResultAccessible(ResultLabel* box) : QAccessibleWidget(box, QAccessible::StaticText) {}
+
+    void* interface_cast(QAccessible::InterfaceType type) override {
+        if (type == QAccessible::TextInterface)
+            return static_cast<QAccessibleTextInterface*>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
+    QString text(QAccessible::Text t) const override {
+        return t == QAccessible::Value ? value() : QAccessibleWidget::text(t);
+    }
+
+    // The text interface of a read-only text without a caret or selection.
+    QString text(int start, int end) const override { return value().mid(start, end - start); }
+    int characterCount() const override { return int(value().size()); }
+    void selection(int, int* start, int* end) const override { *start = *end = 0; }
+    int selectionCount() const override { return 0; }
+    void addSelection(int, int) override {}
+    void removeSelection(int) override {}
+    void setSelection(int, int, int) override {}
+    int cursorPosition() const override { return 0; }
+    void setCursorPosition(int) override {}
+    QRect characterRect(int) const override { return {}; }
+    int offsetAtPoint(const QPoint&) const override { return -1; }
+    void scrollToSubstring(int, int) override {}
+    QString attributes(int offset, int* start, int* end) const override {
+        *start = *end = offset;
+        return {};
+    }
+
+private:
+    QString value() const { return static_cast<const QLabel*>(widget())->text(); }
+};
+
+QAccessibleInterface* resultAccessible(const QString&, QObject* object) {
+    auto* box = qobject_cast<ResultLabel*>(object);
+    return box ? new ResultAccessible(box) : nullptr;
+}
 } // namespace
 
 ResultLabel::ResultLabel(const QString& text, QWidget* parent) : QLabel(text, parent) {
+    static const bool factoryInstalled = (QAccessible::installFactory(resultAccessible), true);
+    static_cast<void>(factoryInstalled);
     setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    auto* copy = new QAction(QStringLiteral("コピー"), this);
+    connect(copy, &QAction::triggered, this, [this] { emit copyRequested(this->text()); });
+    addAction(copy);
+    setContextMenuPolicy(Qt::ActionsContextMenu);
 }
 
 void ResultLabel::showResult(const QString& result) {
+    const QString before = text();
     setText(result);
     updateFullValueTip();
+    if (result != before && QAccessible::isActive()) {
+        // Readers that follow a text (AT-SPI) and those that follow a value (UI Automation).
+        QAccessibleTextUpdateEvent textChange(this, 0, before, result);
+        QAccessible::updateAccessibility(&textChange);
+        QAccessibleValueChangeEvent valueChange(this, result);
+        QAccessible::updateAccessibility(&valueChange);
+    }
 }
 
-// Only a value not drawn whole needs its full text elsewhere; a tip on every box would cover
+// Only a value not drawn whole needs its full text in a tip; a tip on every box would cover
 // the row below for nothing.
 void ResultLabel::updateFullValueTip() {
-    const QString full = isWhole(drawn()) ? QString() : text();
-    setToolTip(full);
-    setAccessibleDescription(full);
+    setToolTip(isWhole(drawn()) ? QString() : text());
 }
 
 void ResultLabel::changeEvent(QEvent* event) {
@@ -92,14 +149,16 @@ ResultLabel::Drawn ResultLabel::drawn() const {
     };
     if (fits(full))
         return {face, full};
-    for (qreal points = face.pointSizeF(); points > kFloorPoints;) {
-        points = std::max(points - kStepPoints, kFloorPoints);
+    const qreal normal = face.pointSizeF();
+    for (qreal points = normal; points > normal - kMostShrink;) {
+        points = std::max(points - kStepPoints, normal - kMostShrink);
         face.setPointSizeF(points);
         if (fits(full))
             return {face, full};
     }
-    // Its size and leading digits tell most of a value: rounded in exponent form at the floor,
-    // with as many digits as fit, and three even where they do not.
+    // Its size and leading digits tell most of a value: rounded in exponent form at the normal
+    // size, with as many digits as fit, and three even where they do not.
+    face = font();
     int digits = kLeastDigits;
     while (fits(exponentForm(full, digits + 1)))
         ++digits;

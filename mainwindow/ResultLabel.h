@@ -5,18 +5,19 @@
 
 namespace quantell {
 
-// A result box: a framed, right-aligned label whose text stays the full result (the report
-// reads it). A result too long for the box is drawn smaller, down to kFloorPoints, and
-// beyond that rounded in exponent form ("3.937e+34"): never a clipped number.
+// A result box: a framed, right-aligned label whose text stays the full result (the report,
+// the copy command and screen readers read it). A result too long for the box is drawn at
+// most kMostShrink smaller, and beyond that rounded in exponent form at the normal size
+// ("3.937e+34"): never a clipped number, never one too small to read.
 class ResultLabel : public QLabel {
     Q_OBJECT
 public:
-    static constexpr qreal kFloorPoints = 7;
+    static constexpr qreal kMostShrink = 1; // points
 
     explicit ResultLabel(const QString& text, QWidget* parent = nullptr);
 
-    // Shows `result`; a value not drawn whole at the normal size is there in full in the tool
-    // tip and for screen readers.
+    // Shows `result`, tells screen readers following the box, and puts a value not drawn whole
+    // at the normal size in full in the tool tip.
     void showResult(const QString& result);
 
     struct Drawn {
@@ -25,6 +26,10 @@ public:
     };
     // What is drawn at the box's current width.
     Drawn drawn() const;
+
+signals:
+    // The box's context menu asks for its full value on the clipboard.
+    void copyRequested(const QString& value);
 
 protected:
     void changeEvent(QEvent* event) override;

@@ -1,13 +1,20 @@
 #include "WindowTest.h"
 #include "mainwindow/ResultLabel.h"
 
+#include <QAccessible>
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QFontMetricsF>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QStyle>
 #include <QStyleOptionButton>
+#include <QTimer>
+#include <private/qguiapplication_p.h>
+#include <qpa/qplatformaccessibility.h>
+#include <qpa/qplatformintegration.h>
 
 #include <cmath>
 
@@ -118,44 +125,62 @@ TEST_F(WindowTest, OverflowWarnsEmptiesResultsAndKeepsInputs) {
     EXPECT_EQ(messenger.messages, QStringList(4, "値が大きすぎるため変換できません。"));
 }
 
-// A result never loses its start to the box's edge: it is drawn smaller, and beyond the floor
-// size rounded in exponent form; the report gets all of it, and so do the tool tip and screen
-// readers where the box does not show it whole at the normal size (elsewhere a tip would only
-// cover the row below).
-TEST_F(WindowTest, LongResultsShrinkThenRoundToExponentForm) {
+// The first and last columns inside a box's frame that hold ink, in logical pixels, and the
+// width of that inside.
+struct Ink {
+    qreal first = -1, last = -1, width = 0;
+};
+Ink inkOf(QLabel* box) {
+    const QImage inside = box->grab(box->contentsRect()).toImage();
+    const QRgb ground = box->palette().color(box->backgroundRole()).rgb();
+    const qreal scale = inside.devicePixelRatio();
+    Ink ink{.width = inside.width() / scale};
+    for (int x = 0; x < inside.width(); ++x) {
+        for (int y = 0; y < inside.height(); ++y) {
+            if (inside.pixel(x, y) != ground) {
+                ink.first = ink.first < 0 ? x / scale : ink.first;
+                ink.last = x / scale;
+            }
+        }
+    }
+    return ink;
+}
+
+// A result never loses its start to the box's edge and is never drawn more than a point below
+// its normal size: past that it shows rounded in exponent form at the normal size, with as many
+// digits as the box holds. The report gets all of it, and so does the tool tip where the box
+// does not show it whole at the normal size (elsewhere a tip would only cover the row below).
+TEST_F(WindowTest, LongResultsShowWholeOrRoundedNeverClippedNorTooSmall) {
     QSet<QString> seen;
-    for (const auto& [unitIndex, amount, point] :
-         {std::tuple{2, "1e5", "."},
-          {3, "10000", "."},
-          {3, "-1e30", ","},
-          {3, "9.99999999999999e29", "."}}) { // rounds up to 1.000...e+NN
-        chooseUnit(Kind::Length, unitIndex);  // m, km: up to 40 characters in mm
-        type(num(Kind::Length, 0), amount);
+    for (const auto& [kind, unitIndex, amount, point] :
+         {std::tuple{Kind::Length, 2, "1e5", "."}, // m, km: up to 40 characters in mm
+          {Kind::Length, 3, "10000", "."},
+          {Kind::Length, 3, "-1e30", ","},
+          {Kind::Length, 3, "9.99999999999999e29", "."}, // rounds up to 1.000...e+NN
+          {Kind::Square, 3, "-86657", "."},              // km'2
+          {Kind::Cubic, 1, "1e12", "."},                 // m'3
+          {Kind::Weight, 6, "123456789", "."}}) {        // pound
+        selectKind(kind);
+        chooseUnit(kind, unitIndex);
+        type(num(kind, 0), amount);
         press(Qt::Key_Return);
         for (int i = 0; i < kUnitCount; ++i) // as a locale writing a decimal comma has them
-            static_cast<ResultLabel*>(ans(Kind::Length, i))
-                ->showResult(ans(Kind::Length, i)->text().replace(".", point));
+            static_cast<ResultLabel*>(ans(kind, i))
+                ->showResult(ans(kind, i)->text().replace(".", point));
         click("ComText");
         for (int i = 0; i < kUnitCount; ++i) {
-            const auto* label = static_cast<ResultLabel*>(ans(Kind::Length, i));
+            const auto* label = static_cast<ResultLabel*>(ans(kind, i));
             const QString full = label->text();
             SCOPED_TRACE(full.toStdString());
-            // QLabel keeps half an 'x' clear of the frame on the right.
-            const qreal room =
-                label->contentsRect().width() - label->fontMetrics().horizontalAdvance(u'x') / 2;
-            const auto width = [label](QFont font, qreal points, const QString& text) {
-                font.setPointSizeF(points);
-                return QFontMetricsF(font, label).horizontalAdvance(text);
-            };
             const ResultLabel::Drawn drawn = label->drawn();
             const qreal size = drawn.font.pointSizeF(), normal = label->font().pointSizeF();
-            const bool shrunk = width(label->font(), normal, full) > room;
-            EXPECT_LE(width(drawn.font, size, drawn.text), room);
-            EXPECT_GE(size, ResultLabel::kFloorPoints);
-            EXPECT_EQ(size < normal, shrunk);
-            EXPECT_EQ(drawn.text != full,
-                      width(label->font(), ResultLabel::kFloorPoints, full) > room);
-            if (drawn.text != full) { // d.dd…e±NN: three digits at least, as many as fit
+            const bool rounded = drawn.text != full;
+            EXPECT_GE(size, normal - 1);
+            const Ink ink = inkOf(ans(kind, i));
+            EXPECT_GT(ink.first, 0); // a clipped text runs into the frame
+            EXPECT_LT(ink.last, ink.width - 1);
+            if (rounded) { // d.dd...e+NN: three digits at least, as many as fit
+                EXPECT_EQ(size, normal);
                 const QRegularExpressionMatch parts =
                     QRegularExpression("^-?[1-9]" + QRegularExpression::escape(point) +
                                        "([0-9]{2,})e([+-][0-9]{2,})$")
@@ -167,14 +192,91 @@ TEST_F(WindowTest, LongResultsShrinkThenRoundToExponentForm) {
                 const double unit =
                     std::pow(10.0, parts.captured(2).toInt() - parts.capturedLength(1));
                 EXPECT_NEAR(value(drawn.text), value(full), unit / 2 * (1 + 1e-9));
-                EXPECT_GT(width(drawn.font, size, drawn.text + '0'), room);
+                EXPECT_LT(ink.first, 2 * QFontMetricsF(drawn.font).horizontalAdvance(u'0'));
             }
-            EXPECT_EQ(label->toolTip() + label->accessibleDescription(), shrunk ? full + full : "");
+            EXPECT_EQ(label->toolTip(), rounded || size < normal ? full : "");
             EXPECT_TRUE(form->reportText().contains("= " + full + " "));
-            seen << (drawn.text != full ? "exponent" : shrunk ? "smaller" : "fits");
+            seen << (rounded ? "exponent" : size < normal ? "smaller" : "fits");
         }
     }
     EXPECT_EQ(seen.size(), 3);
+}
+
+// Screen readers get each result box's kind and unit as its name and its full value as its
+// text and value, also where the box draws it rounded, and hear of every change.
+TEST_F(WindowTest, ScreenReadersReadEveryResultInFullAndHearItChange) {
+    static QList<std::pair<QObject*, QAccessible::Event>> heard;
+    QAccessible::installUpdateHandler([](QAccessibleEvent* event) {
+        heard.append({event->object(), event->type()});
+    });
+    QPlatformAccessibility* platform =
+        QGuiApplicationPrivate::platformIntegration()->accessibility();
+    platform->setActive(true);
+    for (const auto& [amount, mm] :
+         {std::pair<QString, QString>{"5", "50.0"}, {"1e30", "1" + QString(31, u'0') + ".0"}}) {
+        type(num(Kind::Length, 0), amount); // cm
+        heard.clear();
+        press(Qt::Key_Return);
+        EXPECT_EQ(ans(Kind::Length, 0)->text(), mm);
+        for (int i = 0; i < kUnitCount; ++i) {
+            QLabel* box = ans(Kind::Length, i);
+            QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(box);
+            EXPECT_EQ(reader->text(QAccessible::Name),
+                      "長さの結果（" + get<QLabel>(Kind::Length, "UnitName", i)->text() + "）");
+            EXPECT_EQ(reader->text(QAccessible::Value), box->text());
+            ASSERT_TRUE(reader->textInterface());
+            EXPECT_EQ(reader->textInterface()->text(0, reader->textInterface()->characterCount()),
+                      box->text());
+            EXPECT_TRUE(heard.contains({box, QAccessible::TextUpdated}));
+            EXPECT_TRUE(heard.contains({box, QAccessible::ValueChanged}));
+        }
+    }
+    QAccessible::installUpdateHandler(nullptr);
+    platform->setActive(false);
+}
+
+// The full value of the result box a context menu opened on, through its "コピー".
+QString copyFromMenu(QLabel* box) {
+    QTimer::singleShot(0, box, [] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        ASSERT_TRUE(menu);
+        for (QAction* action : menu->actions())
+            if (action->text() == "コピー")
+                QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(action).center());
+        menu->close();
+    });
+    const QPoint at = box->rect().center();
+    QContextMenuEvent event(QContextMenuEvent::Mouse, at, box->mapToGlobal(at));
+    QApplication::sendEvent(box, &event);
+    return QApplication::clipboard()->text();
+}
+
+// Any result box, of the current kind or another, copies its full value alone: the report box,
+// the focus and every kind's controls stay as they were.
+TEST_F(WindowTest, AResultBoxsMenuCopiesItsFullValueAndNothingElse) {
+    chooseUnit(Kind::Length, 3);
+    type(num(Kind::Length, 0), "1e30"); // km: drawn rounded in mm
+    press(Qt::Key_Return);
+    selectKind(Kind::Weight);
+    type(num(Kind::Weight, 0), "2"); // g
+    press(Qt::Key_Return);
+    click("ComText");
+    QWidget* focus = QApplication::focusWidget();
+    const QString report = form->reportText();
+    QStringList before;
+    for (const Kind kind : kAllKinds)
+        before << windowShows(kind);
+    ASSERT_NE(static_cast<ResultLabel*>(ans(Kind::Length, 0))->drawn().text,
+              ans(Kind::Length, 0)->text());
+    EXPECT_EQ(copyFromMenu(ans(Kind::Length, 0)), "1" + QString(36, u'0') + ".0");
+    EXPECT_EQ(copyFromMenu(ans(Kind::Weight, 1)), "2.0");
+    QStringList after;
+    for (const Kind kind : kAllKinds)
+        after << windowShows(kind);
+    EXPECT_EQ(after, before);
+    EXPECT_EQ(form->reportText(), report);
+    EXPECT_EQ(form->focusWidget(), focus); // where the focus is when the window is active again
+    EXPECT_TRUE(option(Kind::Weight)->isChecked());
 }
 
 const QString kFiveFeetThreeInches = "5 ft 3 in\r\n= 1600.2 mm\r\n= 160.02 cm\r\n= 1.6002 m\r\n"

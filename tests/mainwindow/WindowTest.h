@@ -16,6 +16,11 @@
 #include <memory>
 #include <stdexcept>
 
+// Failures print texts, not their bytes.
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}
+
 namespace quantell::test {
 
 struct RecordingMessenger : Messenger {
