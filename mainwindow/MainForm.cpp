@@ -319,19 +319,27 @@ void MainForm::copyReportToClipboard() {
 }
 
 void MainForm::startEditor() {
-    switch (startTextEditor()) {
+    const EditorStart start = startTextEditor();
+    QStringList lookedFor = platform::textEditorsLookedFor();
+    QString text;
+    if (start.outcome != EditorStart::Started && !start.unstartedDefault.isEmpty()) {
+        text = QStringLiteral("既定のテキストエディタ「%1」を起動できませんでした。")
+                   .arg(start.unstartedDefault);
+        lookedFor.removeFirst(); // the default, named already
+    }
+    switch (start.outcome) {
     case EditorStart::Started:
-        break;
+        return;
     case EditorStart::NotFound:
-        m_messenger.warn(this,
-                         QStringLiteral("テキストエディタが見つかりませんでした（探したもの："
-                                        "%1）。")
-                             .arg(platform::textEditorsLookedFor().join(QStringLiteral("、"))));
+        text += (text.isEmpty() ? QStringLiteral("テキストエディタが見つかりませんでした")
+                                : QStringLiteral("ほかのテキストエディタも見つかりませんでした")) +
+                QStringLiteral("（探したもの：%1）。").arg(lookedFor.join(QStringLiteral("、")));
         break;
     case EditorStart::Failed:
-        m_messenger.warn(this, QStringLiteral("テキストエディタを起動できませんでした。"));
+        text += QStringLiteral("テキストエディタを起動できませんでした。");
         break;
     }
+    m_messenger.warn(this, text);
 }
 
 void MainForm::copyText(const QString& text) {

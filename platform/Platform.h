@@ -15,15 +15,22 @@ QStringList proportionalFaces();
 // "for Windows", "for Linux": the system this build of the program is for.
 extern const char caption[];
 
-// Starts the desktop's own default application for plain text, where the desktop names one,
-// with no file: detached, without a shell, its standard streams on the null device. False when
-// there is none or it did not start.
-bool startDefaultTextEditor();
+// The desktop's own default application for plain text, where the desktop names one.
+struct DefaultEditor {
+    QString name; // empty where there is none
+    bool started = false;
+};
+
+// Starts the default with no file (its Exec line's own arguments, the field codes expanded to
+// nothing): detached, without a shell, its standard streams on the null device, its program
+// found through the absolute PATH entries only.
+DefaultEditor startDefaultTextEditor();
 
 // The absolute path of the plain-text editor to start when there is no default, or empty.
 QString textEditorPath();
 
-// What the two look for, in order, as a warning names them.
+// What the two look for, in order, as a warning names them: the default first, where the
+// system has one.
 QStringList textEditorsLookedFor();
 
 } // namespace quantell::platform

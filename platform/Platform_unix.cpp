@@ -46,6 +46,10 @@ struct Gio {
     decltype(&g_desktop_app_info_get_type) desktopEntryType = nullptr;
     decltype(&g_type_check_instance_is_a) isA = nullptr;
     decltype(&g_desktop_app_info_launch_uris_as_manager_with_fds) launch = nullptr;
+    decltype(&g_app_info_get_name) name = nullptr;
+    decltype(&g_app_info_get_executable) executable = nullptr;
+    decltype(&g_app_launch_context_new) newContext = nullptr;
+    decltype(&g_app_launch_context_setenv) setenv = nullptr;
     decltype(&g_object_unref) unref = nullptr;
 };
 
@@ -62,46 +66,67 @@ const Gio* gio() {
             resolve(g.desktopEntryType, "g_desktop_app_info_get_type") &&
             resolve(g.isA, "g_type_check_instance_is_a") &&
             resolve(g.launch, "g_desktop_app_info_launch_uris_as_manager_with_fds") &&
-            resolve(g.unref, "g_object_unref"))
+            resolve(g.name, "g_app_info_get_name") &&
+            resolve(g.executable, "g_app_info_get_executable") &&
+            resolve(g.newContext, "g_app_launch_context_new") &&
+            resolve(g.setenv, "g_app_launch_context_setenv") && resolve(g.unref, "g_object_unref"))
             return g;
         return std::nullopt;
     }();
     return loaded ? &*loaded : nullptr;
 }
 
+// The PATH entries a program is looked up in: absolute ones only, since a relative or empty
+// entry would find it through the current directory.
+QStringList absolutePath() {
+    QStringList dirs = qEnvironmentVariable("PATH").split(u':', Qt::SkipEmptyParts);
+    dirs.removeIf([](const QString& dir) { return !QDir::isAbsolutePath(dir); });
+    return dirs;
+}
+
+// The executable file `program` names: itself where absolute, else the first found through the
+// absolute PATH entries; empty where there is none.
+QString findProgram(const QString& program) {
+    const QStringList dirs =
+        QDir::isAbsolutePath(program) ? QStringList{QString()} : absolutePath();
+    for (const QString& dir : dirs) {
+        const QFileInfo file(dir.isEmpty() ? program : QDir(dir).filePath(program));
+        if (file.isFile() && file.isExecutable())
+            return file.absoluteFilePath();
+    }
+    return {};
+}
+
 } // namespace
 
-bool startDefaultTextEditor() {
+DefaultEditor startDefaultTextEditor() {
     const Gio* g = gio();
     GAppInfo* app = g ? g->defaultFor("text/plain", FALSE) : nullptr;
     if (!app)
-        return false;
-    bool started = false;
+        return {};
+    DefaultEditor editor{.name = QString::fromUtf8(g->name(app))};
     const int null = open("/dev/null", O_RDWR | O_CLOEXEC);
-    if (null >= 0 && g->isA(reinterpret_cast<GTypeInstance*>(app), g->desktopEntryType())) {
+    if (null >= 0 && g->isA(reinterpret_cast<GTypeInstance*>(app), g->desktopEntryType()) &&
+        !findProgram(QString::fromLocal8Bit(g->executable(app))).isEmpty()) {
+        // The editor looks its program up as findProgram did, through the absolute entries.
+        GAppLaunchContext* context = g->newContext();
+        g->setenv(context, "PATH", absolutePath().join(u':').toLocal8Bit().constData());
         // No file: the field codes of the Exec line expand to nothing.
-        started = g->launch(reinterpret_cast<GDesktopAppInfo*>(app), nullptr, nullptr,
-                            G_SPAWN_SEARCH_PATH, nullptr, nullptr, nullptr, nullptr, null, null,
-                            null, nullptr);
+        editor.started = g->launch(reinterpret_cast<GDesktopAppInfo*>(app), nullptr, context,
+                                   G_SPAWN_SEARCH_PATH_FROM_ENVP, nullptr, nullptr, nullptr,
+                                   nullptr, null, null, null, nullptr);
+        g->unref(context);
     }
     if (null >= 0)
         close(null);
     g->unref(app);
-    return started;
+    return editor;
 }
 
 QString textEditorPath() {
-    const QStringList path = qEnvironmentVariable("PATH").split(u':', Qt::SkipEmptyParts);
-    for (const QString& editor : kEditorNames) {
-        for (const QString& dir : path) {
-            // A relative PATH entry would resolve through the current directory.
-            if (!QDir::isAbsolutePath(dir))
-                continue;
-            const QFileInfo file(QDir(dir).filePath(editor));
-            if (file.isFile() && file.isExecutable())
-                return file.absoluteFilePath();
-        }
-    }
+    for (const QString& editor : kEditorNames)
+        if (const QString program = findProgram(editor); !program.isEmpty())
+            return program;
     return {};
 }
 

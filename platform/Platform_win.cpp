@@ -30,8 +30,8 @@ namespace {
 const QString kNotepad = QStringLiteral("notepad.exe");
 } // namespace
 
-bool startDefaultTextEditor() {
-    return false; // Notepad is the editor every Windows has
+DefaultEditor startDefaultTextEditor() {
+    return {}; // Notepad is the editor every Windows has
 }
 
 QString textEditorPath() {

@@ -18,18 +18,19 @@ bool copyToClipboard(const QString& text) {
 }
 
 EditorStart startTextEditor(qint64* pid) {
-    if (platform::startDefaultTextEditor())
-        return EditorStart::Started;
+    const platform::DefaultEditor byDefault = platform::startDefaultTextEditor();
+    if (byDefault.started)
+        return {EditorStart::Started, {}};
     const QString program = platform::textEditorPath();
     if (program.isEmpty())
-        return EditorStart::NotFound;
+        return {EditorStart::NotFound, byDefault.name};
     // What the editor prints is no business of the terminal Quantell was started from.
     QProcess editor;
     editor.setProgram(program);
     editor.setStandardInputFile(QProcess::nullDevice());
     editor.setStandardOutputFile(QProcess::nullDevice());
     editor.setStandardErrorFile(QProcess::nullDevice());
-    return editor.startDetached(pid) ? EditorStart::Started : EditorStart::Failed;
+    return {editor.startDetached(pid) ? EditorStart::Started : EditorStart::Failed, byDefault.name};
 }
 
 } // namespace quantell

@@ -3,6 +3,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <map>
+
 namespace quantell::test {
 namespace {
 
@@ -21,29 +23,52 @@ QString fakeEditor(const QString& name, const QString& log) {
         .arg(name, log);
 }
 
-// The desktop's default application for text/plain first, then the first editor of the list
-// found on PATH, then a warning naming both; each started without a file or output.
+// Sets environment variables and the current directory for a test, and puts them back.
+class Surroundings {
+public:
+    ~Surroundings() {
+        for (const auto& [name, value] : m_saved)
+            value.isNull() ? qunsetenv(name) : qputenv(name, value);
+        QDir::setCurrent(m_folder);
+    }
+    void set(const char* name, const QString& value) {
+        if (!m_saved.contains(name))
+            m_saved[name] = qgetenv(name);
+        qputenv(name, value.toUtf8());
+    }
+
+private:
+    std::map<const char*, QByteArray> m_saved;
+    QString m_folder = QDir::currentPath();
+};
+
+// The desktop's default application for text/plain first, then the first editor of the list,
+// each started without a file or output and found through the absolute PATH entries only, never
+// through the current directory; else a warning says what could not be started and what was
+// looked for.
 TEST_F(WindowTest, EditorIsTheDesktopDefaultThenOneFromTheListOrAWarningSaysWhatWasLookedFor) {
     QTemporaryDir home;
     const QString log = home.filePath("starts.log");
-    for (const char* dir : {"bin", "data/applications", "config", "none"})
+    for (const char* dir : {"bin", "rel", "empty", "data/applications", "config", "none"})
         ASSERT_TRUE(QDir(home.path()).mkpath(dir));
-    const QString defaultEditor = home.filePath("fake-default");
     const QFile::Permissions runs = QFile::ReadOwner | QFile::ExeOwner;
-    write(defaultEditor, fakeEditor("default", log), runs);
+    write(home.filePath("bin/fakeed"), fakeEditor("default", log), runs);
     write(home.filePath("bin/gedit"), fakeEditor("gedit", log), runs);
+    // What a relative or empty PATH entry would find through the current directory.
+    for (const char* relative : {"rel/fakeed", "fakeed", "rel/gnome-text-editor"})
+        write(home.filePath(relative), fakeEditor("relative", log), runs);
     write(home.filePath("data/applications/fake.desktop"),
-          "[Desktop Entry]\nType=Application\nName=Fake\nExec=" + defaultEditor + " %F\n",
-          QFile::ReadOwner);
+          "[Desktop Entry]\nType=Application\nName=Fake\nExec=fakeed %U\n", QFile::ReadOwner);
     write(home.filePath("config/mimeapps.list"),
           "[Default Applications]\ntext/plain=fake.desktop\n", QFile::ReadOwner);
-    const QByteArray path = qgetenv("PATH");
+    Surroundings surroundings;
     for (const auto& [name, dir] : {std::pair{"XDG_DATA_HOME", "data"},
                                     {"XDG_CONFIG_HOME", "config"},
                                     {"XDG_DATA_DIRS", "none"},
                                     {"XDG_CONFIG_DIRS", "none"}})
-        qputenv(name, home.filePath(dir).toUtf8());
-    qputenv("PATH", home.filePath("bin").toUtf8() + ":relative/dir");
+        surroundings.set(name, home.filePath(dir));
+    QDir::setCurrent(home.path());
+    surroundings.set("PATH", "rel::" + home.filePath("bin"));
 
     // What the log holds once it has grown to the length of what is expected.
     const auto starts = [&log](const QString& expected) {
@@ -53,18 +78,24 @@ TEST_F(WindowTest, EditorIsTheDesktopDefaultThenOneFromTheListOrAWarningSaysWhat
     };
     const QString byDefault = "default args=0 quiet\n", fromList = "gedit args=0 quiet\n";
     click("ComNote");
+    EXPECT_EQ(starts(byDefault), byDefault);
+    QFile(home.filePath("bin/fakeed")).setPermissions(QFile::ReadOwner); // only rel/ has it
     click("ComNote");
-    EXPECT_EQ(starts(byDefault + byDefault), byDefault + byDefault);
-    QFile(defaultEditor).setPermissions(QFile::ReadOwner); // a default that cannot start
-    click("ComNote");
-    EXPECT_EQ(starts(byDefault + byDefault + fromList), byDefault + byDefault + fromList);
+    EXPECT_EQ(starts(byDefault + fromList), byDefault + fromList);
 
-    qputenv("PATH", "/nonexistent");
+    surroundings.set("PATH", "rel::" + home.filePath("empty"));
     click("ComNote");
-    qputenv("PATH", path);
-    ASSERT_EQ(messenger.messages.size(), 1);
-    EXPECT_TRUE(
-        messenger.messages[0].contains("text/plain の既定のアプリケーション、gnome-text-editor"));
+    surroundings.set("PATH", "/nonexistent"); // no default either: its program is nowhere
+    // Had a program been started from rel/ or here, there would be no warning.
+    click("ComNote");
+    EXPECT_EQ(
+        messenger.messages,
+        QStringList({"既定のテキストエディタ「Fake」を起動できませんでした。ほかのテキストエ"
+                     "ディタも見つかりませんでした（探したもの：gnome-text-editor、gedit、kate"
+                     "、kwrite、mousepad、pluma、xed、featherpad、leafpad）。",
+                     "テキストエディタが見つかりませんでした（探したもの：text/plain の既定"
+                     "のアプリケーション、gnome-text-editor、gedit、kate、kwrite、mousepad、"
+                     "pluma、xed、featherpad、leafpad）。"}));
 }
 
 } // namespace

@@ -10,7 +10,7 @@ namespace {
 
 TEST(Editor, IsNotepadFromTheSystemDirectory) {
     qint64 pid = 0;
-    ASSERT_EQ(startTextEditor(&pid), EditorStart::Started);
+    ASSERT_EQ(startTextEditor(&pid).outcome, EditorStart::Started);
     const HANDLE process =
         OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION | PROCESS_TERMINATE, FALSE, DWORD(pid));
     wchar_t path[MAX_PATH], system[MAX_PATH];
