@@ -3,6 +3,7 @@
 #include "platform/Platform.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QEvent>
 #include <QLabel>
 #include <QRadioButton>
@@ -10,6 +11,7 @@
 #include <QStringList>
 #include <QStyle>
 #include <QStyleOptionButton>
+#include <QStyleOptionComboBox>
 #include <QWidget>
 
 #include <cmath>
@@ -81,10 +83,32 @@ void growToText(QWidget* control) {
         const bool fits =
             option->fontMetrics().horizontalAdvance(option->text()) <= caption.width();
         needed = {fits ? 0 : needed.width(), option->height()};
+    } else if (auto* list = qobject_cast<QComboBox*>(control)) {
+        // Any entry may be shown: where the widest does not fit beside the arrow, the list takes
+        // the width it asks for.
+        const bool fits = widestEntry(list) <= entryRoom(list).width();
+        needed = {fits ? 0 : needed.width(), list->height()};
     }
     const QRect before = control->geometry();
     control->resize(control->size().expandedTo(needed));
     makeRoomBelow(control, before);
+}
+
+QRect entryRoom(const QComboBox* list) {
+    QStyleOptionComboBox style;
+    style.initFrom(list);
+    style.editable = list->isEditable();
+    // The style draws the entry a pixel clear of each side of the field.
+    return list->style()
+        ->subControlRect(QStyle::CC_ComboBox, &style, QStyle::SC_ComboBoxEditField, list)
+        .adjusted(1, 0, -1, 0);
+}
+
+int widestEntry(const QComboBox* list) {
+    int widest = 0;
+    for (int i = 0; i < list->count(); ++i)
+        widest = std::max(widest, list->fontMetrics().horizontalAdvance(list->itemText(i)));
+    return widest;
 }
 
 void setColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour) {

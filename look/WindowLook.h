@@ -4,6 +4,7 @@
 #include <QFont>
 #include <QPalette>
 
+class QComboBox;
 class QWidget;
 
 namespace quantell {
@@ -20,6 +21,10 @@ QFont windowFont();
 // its text. A caption that fits keeps the layout's size. A control grown down over what lies
 // below it moves that down, and its frame and window grow with it.
 void growToText(QWidget* control);
+
+// Where a list draws its entry, and how wide its widest entry is drawn.
+QRect entryRoom(const QComboBox* list);
+int widestEntry(const QComboBox* list);
 
 void setColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour);
 

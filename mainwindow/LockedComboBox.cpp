@@ -1,5 +1,7 @@
 #include "LockedComboBox.h"
 
+#include "look/WindowLook.h"
+
 #include <QKeyEvent>
 #include <QPainter>
 #include <QStyleOptionFrame>
@@ -15,6 +17,17 @@ void LockedComboBox::wheelEvent(QWheelEvent* event) {
     event->ignore();
 }
 
+namespace {
+// Where the entry is drawn, inside the edit field's frame.
+QRect entryField(const QRect& box) {
+    return box.adjusted(3, 0, -2, 0);
+}
+} // namespace
+
+QSize LockedComboBox::sizeHint() const {
+    return {widestEntry(this) + width() - entryField(rect()).width(), height()};
+}
+
 void LockedComboBox::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     QStyleOptionFrame frame;
@@ -22,7 +35,7 @@ void LockedComboBox::paintEvent(QPaintEvent*) {
     frame.lineWidth = style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &frame, this);
     style()->drawPrimitive(QStyle::PE_PanelLineEdit, &frame, &painter, this);
     const QString text = currentText();
-    const QRect field = rect().adjusted(3, 0, -2, 0);
+    const QRect field = entryField(rect());
     painter.setPen(
         palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::Text));
     painter.drawText(field, Qt::AlignLeft | Qt::AlignVCenter,

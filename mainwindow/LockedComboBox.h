@@ -11,6 +11,8 @@ class LockedComboBox : public QComboBox {
 public:
     using QComboBox::QComboBox;
     void showPopup() override {}
+    // The width its widest entry needs, with no arrow beside it.
+    QSize sizeHint() const override;
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

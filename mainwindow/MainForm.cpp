@@ -199,6 +199,8 @@ void MainForm::fillFromCatalogue() {
             c.unitName[i]->setText(text);
             growToText(c.unitName[i]);
         }
+        for (QComboBox* list : c.unit)
+            growToText(list);
         for (QLineEdit* box : c.num)
             box->setText(QStringLiteral("0"));
         c.unit[0]->setCurrentIndex(1);

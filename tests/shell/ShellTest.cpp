@@ -89,7 +89,10 @@ std::tuple<QString, QRect, bool> textOf(QWidget* w) {
         QStringList entries;
         for (int i = 0; i < list->count(); ++i)
             entries << list->itemText(i);
-        return {entries.join(u' '), inside, true};
+        // Beside the arrow, or in the width the list asks for (the locked list has no arrow).
+        return {entries.join(u' '), inside,
+                widestEntry(list) <= entryRoom(list).width() ||
+                    list->sizeHint().width() <= list->width()};
     }
     return {};
 }
