@@ -152,11 +152,33 @@ public:
     }
 };
 
+// A tool tip, where a long result shows its full value, takes the text colour its style gives
+// it (under some Windows themes a light grey on white); where that reads at less than 4.5 : 1 on
+// its background, it takes black or white, whichever reads better.
+class ToolTipKeeper : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Polish && watched->inherits("QTipLabel")) {
+            auto* tip = static_cast<QWidget*>(watched);
+            const QColor base = tip->palette().color(QPalette::ToolTipBase);
+            if (contrastRatio(tip->palette().color(QPalette::ToolTipText), base) < 4.5)
+                setColour(tip, QPalette::ToolTipText,
+                          contrastRatio(Qt::black, base) >= contrastRatio(Qt::white, base)
+                              ? Qt::black
+                              : Qt::white);
+        }
+        return false;
+    }
+};
+
 } // namespace
 
 void keepLightLook(QWidget* window) {
     applyLightLook(window);
     window->installEventFilter(new LightLookKeeper(window));
+    static const bool tipsKept = (qApp->installEventFilter(new ToolTipKeeper(qApp)), true);
+    static_cast<void>(tipsKept);
 }
 
 void centreOnScreen(QWidget* window) {

@@ -34,7 +34,7 @@ double contrastRatio(const QColor& a, const QColor& b);
 // The fixed colours of the windows (white and grey result boxes, black and red captions, the
 // kind colours) are made for a light window. On a desktop whose text would not read on them,
 // a dark or high-contrast one, the window keeps its light look as a whole, now and whenever
-// the desktop's colours change.
+// the desktop's colours change. Tool tips read at 4.5 : 1 or more.
 void keepLightLook(QWidget* window);
 
 // Windows open in the middle of the screen.

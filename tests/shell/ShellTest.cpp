@@ -15,6 +15,7 @@
 #include <QStyleOptionButton>
 #include <QTest>
 #include <QTimer>
+#include <QToolTip>
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -257,6 +258,28 @@ TEST(Look, TextsAreReadableOnEveryPaletteAndCaptionsFit) {
             std::cout << where.toStdString() << ": lowest " << lowest.first << " ("
                       << lowest.second.toStdString() << ")\n";
         }
+        // A tool tip, where a long result shows its full value, reads at 4.5 : 1, also where
+        // the desktop gives tips a light grey on white (as a Windows theme under Wine does).
+        auto* button = windows[1]->findChild<QPushButton*>("ComText");
+        const QPalette tips = QToolTip::palette();
+        QPalette grey = tips;
+        grey.setColor(QPalette::ToolTipText, {166, 166, 166});
+        grey.setColor(QPalette::ToolTipBase, Qt::white);
+        for (const QPalette& tipColours : {tips, grey}) {
+            QToolTip::setPalette(tipColours);
+            QToolTip::showText(button->mapToGlobal(QPoint()), button->toolTip(), button);
+            QWidget* tip = nullptr;
+            for (QWidget* w : QApplication::topLevelWidgets())
+                tip = w->inherits("QTipLabel") && w->isVisible() ? w : tip;
+            ASSERT_TRUE(tip);
+            const double ratio =
+                paintedContrast(tip->grab(tip->rect().adjusted(3, 3, -3, -3)).toImage());
+            std::cout << name << " tool tip: " << ratio << "\n";
+            EXPECT_GE(ratio, 4.5) << name;
+            QToolTip::hideText();
+            delete tip; // a new tip takes the new colours
+        }
+        QToolTip::setPalette(tips);
     }
     QApplication::setPalette(desktop);
     QApplication::setFont(desktopFont);
