@@ -159,7 +159,9 @@ class ToolTipKeeper : public QObject {
 public:
     using QObject::QObject;
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Polish && watched->inherits("QTipLabel")) {
+        // Shown, a tip has its style's colours; application filters see its polish before the
+        // style does.
+        if (event->type() == QEvent::Show && watched->inherits("QTipLabel")) {
             auto* tip = static_cast<QWidget*>(watched);
             const QColor base = tip->palette().color(QPalette::ToolTipBase);
             if (contrastRatio(tip->palette().color(QPalette::ToolTipText), base) < 4.5)

@@ -127,17 +127,16 @@ void ResultLabel::changeEvent(QEvent* event) {
         updateFullValueTip();
 }
 
-// Where QLabel puts the text: inside the frame and margin, and, with no indent of its own, half
-// an 'x' clear of a frame on the aligned (right) side.
+// Where the text goes: inside the frame and margin, and, as QLabel keeps it on the aligned
+// (right) side with no indent of its own, half an 'x' clear of the frame on both sides, so that
+// a long value does not run into the frame.
 QRect ResultLabel::textRoom() const {
     const int m = margin();
     QRect room = contentsRect().adjusted(m, m, -m, -m);
     int gap = indent();
     if (gap < 0 && frameWidth() > 0)
         gap = fontMetrics().horizontalAdvance(u'x') / 2 - m;
-    if (gap > 0)
-        room.setRight(room.right() - gap);
-    return room;
+    return gap > 0 ? room.adjusted(gap, 0, -gap, 0) : room;
 }
 
 ResultLabel::Drawn ResultLabel::drawn() const {
