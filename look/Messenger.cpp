@@ -1,5 +1,6 @@
 #include "Messenger.h"
 
+#include <QGuiApplication>
 #include <QMessageBox>
 
 namespace quantell {
@@ -8,7 +9,7 @@ namespace {
 class MessageBoxMessenger final : public Messenger {
 public:
     void warn(QWidget* parent, const QString& text) override {
-        QMessageBox::warning(parent, QStringLiteral("Quantell"), text);
+        QMessageBox::warning(parent, QGuiApplication::applicationDisplayName(), text);
     }
 };
 } // namespace

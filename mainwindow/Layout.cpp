@@ -1,6 +1,7 @@
 #include "Layout.h"
 
 #include "KindLook.h"
+#include "resources/Product.h"
 
 namespace quantell {
 
@@ -12,7 +13,7 @@ std::vector<ControlSpec> makeLayout() {
     std::vector<ControlSpec> layout{
         {.name = "ComChange", .type = T::Button, .twips = {120, 120, 1335, 375}, .tabIndex = 17, .text = "変換（Enter）"},
         {.name = "ComClear", .type = T::Button, .twips = {1680, 120, 1335, 375}, .tabIndex = 18, .text = "クリア（Esc）"},
-        {.name = "TitleLabel", .type = T::Title, .twips = {3240, 120, 2175, 495}, .tabIndex = 80, .text = "Quantell"},
+        {.name = "TitleLabel", .type = T::Title, .twips = {3240, 120, 2175, 495}, .tabIndex = 80, .text = product::name},
         {.name = "ComInfo", .type = T::Button, .twips = {5640, 120, 1335, 375}, .tabIndex = 19, .text = "アプリ情報"},
         {.name = "ComQuit", .type = T::Button, .twips = {7080, 120, 1335, 375}, .tabIndex = 20, .text = "終了"},
         {.name = "ComText", .type = T::Button, .twips = {8640, 120, 975, 375}, .tabIndex = 81, .text = "テキスト化"},

@@ -12,6 +12,7 @@
 #include "report/ReportActions.h"
 #include "report/ReportBlock.h"
 #include "resources/Icons.h"
+#include "resources/Product.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -86,6 +87,11 @@ QString unitName(Kind kind, int index) {
     return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
 }
 
+// "Quantell - Length": the window's title while the kind is current.
+QString titleFor(const KindLook& look) {
+    return QStringLiteral("%1 - %2").arg(product::name, look.word);
+}
+
 // The report box keeps LF; the program's text has CRLF.
 QString toBoxText(QString text) {
     return text.replace(kLineBreak, QStringLiteral("\n"));
@@ -101,7 +107,7 @@ MainForm::MainForm(Messenger* messenger, QWidget* parent)
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       m_messenger(messenger ? *messenger : defaultMessenger()) {
     setObjectName(QStringLiteral("MainForm"));
-    setWindowTitle(QStringLiteral("Quantell - Length"));
+    setWindowTitle(titleFor(lookOf(Kind::Length)));
     setWindowIcon(resourceIcon("main"));
     setFont(windowFont());
     keepLightLook(this);
@@ -226,7 +232,7 @@ void MainForm::activate(Kind active) {
 void MainForm::onKindChosen(Kind kind) {
     const KindLook& look = lookOf(kind);
     activate(kind);
-    setWindowTitle(QStringLiteral("Quantell - ") + QString::fromUtf8(look.word));
+    setWindowTitle(titleFor(look));
     setColour(m_title, QPalette::WindowText, look.titleColour);
     m_comText->setToolTip(QString::fromUtf8(look.reportTip));
     focusFirstInput(kind);

@@ -2,6 +2,7 @@
 
 #include "ShellLook.h"
 #include "look/WindowLook.h"
+#include "resources/Product.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -14,11 +15,11 @@ namespace {
 
 // clang-format off
 const LabelRow labels[] = {
-    {"lblTitle", productName, {1050, 240, 2925, 495}, uiGothic, 24, true, qRgb(0, 0, 255)},
-    {"lblVersion", versionCaption, {3360, 780, 1365, 225}, uiGothic, 12},
+    {"lblTitle", product::name, {1050, 240, 2925, 495}, uiGothic, 24, true, qRgb(0, 0, 255)},
+    {"lblVersion", product::versionCaption, {3360, 780, 1365, 225}, uiGothic, 12},
     {"lblDescription", "ヤード・ポンド法×メートル法の簡単な単位変換ソフトです。",
      {1200, 1200, 2925, 450}, proportionalGothic, 11.25, false, qRgb(0, 0, 0), Qt::AlignLeft | Qt::AlignTop, true},
-    {"Label1", copyrightLine, {600, 2040, 4095, 255}, nullptr},
+    {"Label1", product::copyright, {600, 2040, 4095, 255}, nullptr},
 };
 // clang-format on
 

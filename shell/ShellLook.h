@@ -12,13 +12,6 @@ class QWidget;
 
 namespace quantell {
 
-// The names and texts both shell windows show; the version caption leaves out the build number
-// that the program file's version has.
-inline constexpr char productName[] = QUANTELL_PRODUCT;
-inline constexpr char makerName[] = QUANTELL_COMPANY;
-inline constexpr char versionCaption[] = "Version " QUANTELL_VERSION;
-inline constexpr char copyrightLine[] = QUANTELL_COPYRIGHT;
-
 // The application icon shows at its natural size on the splash and the about window.
 inline constexpr int iconPixels = 32;
 

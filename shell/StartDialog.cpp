@@ -3,6 +3,7 @@
 #include "ShellLook.h"
 #include "look/WindowLook.h"
 #include "platform/Platform.h"
+#include "resources/Product.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -17,11 +18,11 @@ namespace {
 // Positions are relative to Frame1; every label sizes itself to its text.
 // clang-format off
 const LabelRow labels[] = {
-    {"lblCompanyProduct", makerName, {360, 240, 0, 0}, uiGothic, 12, true},
-    {"lblProductName", productName, {1560, 480, 0, 0}, uiGothic, 26.25, true, qRgb(0, 0, 192)},
+    {"lblCompanyProduct", product::maker, {360, 240, 0, 0}, uiGothic, 12, true},
+    {"lblProductName", product::name, {1560, 480, 0, 0}, uiGothic, 26.25, true, qRgb(0, 0, 192)},
     {"lblPlatform", platform::caption, {1680, 1080, 0, 0}, uiGothic, 12, true, 0, Qt::AlignRight},
-    {"lblVersion", versionCaption, {3360, 1080, 0, 0}, proportionalGothic, 12, true, 0, Qt::AlignRight},
-    {"lblCopyright", copyrightLine, {1560, 1440, 0, 0}, nullptr},
+    {"lblVersion", product::versionCaption, {3360, 1080, 0, 0}, proportionalGothic, 12, true, 0, Qt::AlignRight},
+    {"lblCopyright", product::copyright, {1560, 1440, 0, 0}, nullptr},
 };
 // clang-format on
 
@@ -33,7 +34,7 @@ StartDialog::StartDialog()
     setObjectName("StartDialog");
     setFont(windowFont());
     keepLightLook(this);
-    setAccessibleName(productName);
+    setAccessibleName(product::name);
     setFixedSize(pixels(5265), pixels(1875));
 
     auto* frame = new QFrame(this);

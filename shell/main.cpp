@@ -1,15 +1,17 @@
+#include "resources/Product.h"
 #include "shell/Shell.h"
-#include "shell/ShellLook.h"
 
 #include <QApplication>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(quantell::productName);
-    QApplication::setOrganizationName(quantell::makerName);
-    QApplication::setApplicationVersion(QStringLiteral(QUANTELL_VERSION_TEXT));
+    namespace product = quantell::product;
+    // The name is also the title of the message boxes.
+    QApplication::setApplicationName(product::name);
+    QApplication::setOrganizationName(product::maker);
+    QApplication::setApplicationVersion(product::versionText);
     // Lets the desktop match the windows to the installed desktop entry and its icon.
-    QApplication::setDesktopFileName(QStringLiteral(QUANTELL_APP_ID));
+    QApplication::setDesktopFileName(product::appId);
     quantell::Shell shell;
     return app.exec();
 }
