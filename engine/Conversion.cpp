@@ -3,9 +3,12 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <optional>
 
 namespace quantell {
 
+namespace {
+// A term rounded to 15 significant decimal digits; nullopt once it is not finite.
 std::optional<double> roundTo15Digits(double value) {
     if (!std::isfinite(value))
         return std::nullopt;
@@ -18,6 +21,7 @@ std::optional<double> roundTo15Digits(double value) {
         return std::nullopt;
     return rounded;
 }
+} // namespace
 
 std::string formatResult(double value, std::string_view decimalPoint) {
     // Below this, four decimals end at the 15th significant digit at the latest; from here they

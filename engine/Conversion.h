@@ -4,7 +4,6 @@
 #include "Catalogue.h"
 
 #include <array>
-#include <optional>
 #include <string>
 #include <string_view>
 
@@ -36,9 +35,6 @@ struct ConversionResult {
 
 // Adds the two terms in the kind's base unit and writes the total in all seven units.
 ConversionResult convert(Kind kind, const ConversionInput& input, const Separators& separators);
-
-// The product rounded to 15 significant decimal digits; nullopt once it is not finite.
-std::optional<double> roundTo15Digits(double value);
 
 // "0.0###": four decimals at most, one at least, no group separators, never "-0.0", and never
 // more than the 15 significant digits the double holds: from 1e11 up the value is rounded to 15
