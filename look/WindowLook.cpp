@@ -1,5 +1,6 @@
 #include "WindowLook.h"
 
+#include "Twips.h"
 #include "platform/Platform.h"
 
 #include <QApplication>
@@ -64,10 +65,6 @@ void makeRoomBelow(QWidget* control, const QRect& before) {
 }
 } // namespace
 
-QFont windowFont() {
-    return uiGothic(9);
-}
-
 void growToText(QWidget* control) {
     QSize needed = control->sizeHint();
     if (auto* label = qobject_cast<QLabel*>(control); label && label->wordWrap()) {
@@ -130,6 +127,10 @@ double contrastRatio(const QColor& a, const QColor& b) {
 
 namespace {
 
+// The fixed colours of the windows (white and grey result boxes, black and red captions, the
+// kind colours) are made for a light window. On a desktop whose text would not read on them,
+// a dark or high-contrast one, the window keeps its light look as a whole, now and whenever
+// the desktop's colours change.
 void applyLightLook(QWidget* window) {
     const bool lightDesktop =
         contrastRatio(QApplication::palette().color(QPalette::WindowText), Qt::white) >= 4.5;
@@ -141,15 +142,25 @@ void applyLightLook(QWidget* window) {
     window->setPalette(lightDesktop ? QPalette() : light);
 }
 
-// Follows the desktop's colours for the window it belongs to.
-class LightLookKeeper : public QObject {
+// Follows the desktop's colours for the window it belongs to, and centres the window on the
+// screen as it first shows, once whatever grows to fit its text has grown.
+class WindowKeeper : public QObject {
 public:
     using QObject::QObject;
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::ApplicationPaletteChange)
-            applyLightLook(static_cast<QWidget*>(watched));
+        auto* window = static_cast<QWidget*>(watched);
+        if (event->type() == QEvent::ApplicationPaletteChange) {
+            applyLightLook(window);
+        } else if (event->type() == QEvent::Show && !m_placed) {
+            m_placed = true;
+            const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+            window->move(screen.center() - window->rect().center());
+        }
         return false;
     }
+
+private:
+    bool m_placed = false;
 };
 
 // A tool tip, where a long result shows its full value, takes the text colour its style gives
@@ -176,16 +187,17 @@ public:
 
 } // namespace
 
-void keepLightLook(QWidget* window) {
+void setUpWindow(QWidget* window, const char* name, Qt::WindowFlags flags, QSize twips) {
+    window->setObjectName(name);
+    window->setWindowFlags(flags | Qt::MSWindowsFixedSizeDialogHint);
+    window->setFixedSize(pixels(twips.width()), pixels(twips.height()));
+    // The face of every text whose font the layout does not name: the Japanese desktop's
+    // default user-interface face at its size, whatever face and size this desktop has chosen.
+    window->setFont(uiGothic(9));
     applyLightLook(window);
-    window->installEventFilter(new LightLookKeeper(window));
+    window->installEventFilter(new WindowKeeper(window));
     static const bool tipsKept = (qApp->installEventFilter(new ToolTipKeeper(qApp)), true);
     static_cast<void>(tipsKept);
-}
-
-void centreOnScreen(QWidget* window) {
-    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
-    window->move(screen.center() - window->rect().center());
 }
 
 } // namespace quantell

@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QFont>
 #include <QPalette>
+#include <QSize>
 
 class QComboBox;
 class QWidget;
@@ -12,9 +13,6 @@ namespace quantell {
 // The Japanese Gothic faces the windows are drawn in, as the system offers them.
 QFont uiGothic(qreal points, bool bold = false);
 QFont proportionalGothic(qreal points, bool bold = false);
-// The face of every text whose font the layout does not name: the Japanese desktop's default
-// user-interface face at its size, whatever face and size this desktop has chosen.
-QFont windowFont();
 
 // Where the face a desktop has needs more room than the layout gives (one standing in for a
 // missing Windows face), a control grows to the right, and a label also down, rather than clip
@@ -31,13 +29,11 @@ void setColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour);
 // The WCAG 2 contrast ratio of two colours, from 1 to 21.
 double contrastRatio(const QColor& a, const QColor& b);
 
-// The fixed colours of the windows (white and grey result boxes, black and red captions, the
-// kind colours) are made for a light window. On a desktop whose text would not read on them,
-// a dark or high-contrast one, the window keeps its light look as a whole, now and whenever
-// the desktop's colours change. Tool tips read at 4.5 : 1 or more.
-void keepLightLook(QWidget* window);
-
-// Windows open in the middle of the screen.
-void centreOnScreen(QWidget* window);
+// What every window of the program is, set before its controls are made: its name; `flags`
+// (its type and title-bar buttons) in a frame with no sizing border and no maximize box round a
+// fixed size given in twips (on Windows a fixed size alone still gets both); the windows' face
+// and their light look; tool tips that read at 4.5 : 1 or more. It opens in the middle of the
+// screen, at the size it has grown to.
+void setUpWindow(QWidget* window, const char* name, Qt::WindowFlags flags, QSize twips);
 
 } // namespace quantell

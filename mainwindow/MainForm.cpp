@@ -99,25 +99,20 @@ QString toBoxText(QString text) {
 
 } // namespace
 
-// A fixed size alone still gets a sizing border and a maximize box on Windows; the fixed-size
-// dialog frame has neither, and keeps the minimize box asked for.
 MainForm::MainForm(Messenger* messenger, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
-                          Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                          Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
-      m_messenger(messenger ? *messenger : defaultMessenger()) {
-    setObjectName(QStringLiteral("MainForm"));
+    : QWidget(parent), m_messenger(messenger ? *messenger : defaultMessenger()) {
+    setUpWindow(this, "MainForm",
+                Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                    Qt::WindowCloseButtonHint,
+                kMainFormTwips);
     setWindowTitle(titleFor(lookOf(Kind::Length)));
     setWindowIcon(resourceIcon("main"));
-    setFont(windowFont());
-    keepLightLook(this);
-    setFixedSize(pixels(kMainFormTwips.width()), pixels(kMainFormTwips.height()));
     const QLocale locale;
     m_decimalPoint = locale.decimalPoint().toStdString();
     m_groupSeparator = locale.groupSeparator().toStdString();
     createControls();
     fillFromCatalogue();
-    centreOnScreen(this);
 }
 
 void MainForm::createControls() {

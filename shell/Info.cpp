@@ -5,7 +5,6 @@
 #include "resources/Product.h"
 
 #include <QApplication>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 
@@ -15,11 +14,10 @@ namespace {
 
 // clang-format off
 const LabelRow labels[] = {
-    {"lblTitle", product::name, {1050, 240, 2925, 495}, uiGothic, 24, true, qRgb(0, 0, 255)},
-    {"lblVersion", product::versionCaption, {3360, 780, 1365, 225}, uiGothic, 12},
-    {"lblDescription", "ヤード・ポンド法×メートル法の簡単な単位変換ソフトです。",
-     {1200, 1200, 2925, 450}, proportionalGothic, 11.25, false, qRgb(0, 0, 0), Qt::AlignLeft | Qt::AlignTop, true},
-    {"Label1", product::copyright, {600, 2040, 4095, 255}, nullptr},
+    {.name = "lblTitle", .text = product::name, .twips = {1050, 240, 2925, 495}, .face = uiGothic, .points = 24, .bold = true, .colour = QColor(0, 0, 255)},
+    {.name = "lblVersion", .text = product::versionCaption, .twips = {3360, 780, 1365, 225}, .face = uiGothic, .points = 12},
+    {.name = "lblDescription", .text = "ヤード・ポンド法×メートル法の簡単な単位変換ソフトです。", .twips = {1200, 1200, 2925, 450}, .face = proportionalGothic, .points = 11.25, .colour = Qt::black, .alignment = Qt::AlignLeft | Qt::AlignTop, .wrap = true},
+    {.name = "Label1", .text = product::copyright, .twips = {600, 2040, 4095, 255}},
 };
 // clang-format on
 
@@ -37,14 +35,12 @@ constexpr int lineLeft = 96, lineRight = 4952;
 
 } // namespace
 
-Info::Info()
-    : QWidget(nullptr, Qt::Tool | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
-                           Qt::WindowTitleHint | Qt::WindowCloseButtonHint) {
-    setObjectName("Info");
-    setFont(windowFont());
-    keepLightLook(this);
+Info::Info() {
+    setUpWindow(this, "Info",
+                Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                    Qt::WindowCloseButtonHint,
+                {5040, 2910});
     setWindowTitle(QStringLiteral("アプリケーション情報・著作権表示"));
-    setFixedSize(pixels(5040), pixels(2910));
     // A tool window does not keep the program alive by itself; this one must while it is
     // open, also after the main window has gone.
     setAttribute(Qt::WA_QuitOnClose);
@@ -67,29 +63,16 @@ Info::Info()
                           row.thickness);
     }
 
-    m_ok = new QPushButton(QStringLiteral("OK"), this);
-    m_ok->setObjectName("cmdOK");
-    m_ok->setAccessibleName(QStringLiteral("OK"));
-    m_ok->setDefault(true);
-    m_ok->setGeometry(pixels(3600), pixels(2400), pixels(1215), pixels(375));
-    connect(m_ok, &QPushButton::clicked, this, &QWidget::close);
-    m_ok->setFocus();
+    // OK is both the default button (Enter) and, as Esc closes a dialog, the cancel button.
+    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    ok->setObjectName("cmdOK");
+    ok->setAccessibleName(QStringLiteral("OK"));
+    ok->setDefault(true);
+    ok->setGeometry(pixels(3600), pixels(2400), pixels(1215), pixels(375));
+    connect(ok, &QPushButton::clicked, this, &QWidget::close);
+    ok->setFocus();
 
     addLabels(this, labels);
-    centreOnScreen(this);
-}
-
-void Info::keyPressEvent(QKeyEvent* event) {
-    // OK is both the default and the cancel button.
-    switch (event->key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-    case Qt::Key_Escape:
-        m_ok->click();
-        break;
-    default:
-        QWidget::keyPressEvent(event);
-    }
 }
 
 } // namespace quantell

@@ -1,23 +1,15 @@
 #pragma once
 
-#include <QWidget>
-
-class QKeyEvent;
-class QPushButton;
+#include <QDialog>
 
 namespace quantell {
 
-// The about window: product, version, what the program does and the copyright.
-class Info : public QWidget {
+// The about window: product, version, what the program does and the copyright. A dialog, so
+// that Enter and Esc close it through its one button.
+class Info : public QDialog {
     Q_OBJECT
 public:
     Info();
-
-protected:
-    void keyPressEvent(QKeyEvent* event) override;
-
-private:
-    QPushButton* m_ok;
 };
 
 } // namespace quantell

@@ -11,9 +11,9 @@ void addLabels(QWidget* parent, std::span<const LabelRow> rows) {
     for (const LabelRow& row : rows) {
         auto* label = new QLabel(QString::fromUtf8(row.text), parent);
         label->setObjectName(row.name);
-        if (row.font)
-            label->setFont(row.font(row.points, row.bold));
-        if (row.colour)
+        if (row.face)
+            label->setFont(row.face(row.points, row.bold));
+        if (row.colour.isValid())
             setColour(label, QPalette::WindowText, row.colour);
         label->setAlignment(row.alignment);
         label->setWordWrap(row.wrap);

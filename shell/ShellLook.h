@@ -2,9 +2,9 @@
 
 #include "look/Twips.h"
 
+#include <QColor>
 #include <QFont>
 #include <QRect>
-#include <QRgb>
 
 #include <span>
 
@@ -20,10 +20,10 @@ struct LabelRow {
     const char* name;
     const char* text; // UTF-8
     QRect twips;      // at least; an empty size makes the label exactly as large as its text
-    QFont (*font)(qreal points, bool bold); // null keeps the window's font
+    QFont (*face)(qreal points, bool bold) = nullptr; // none keeps the window's font
     qreal points = 0;
     bool bold = false;
-    QRgb colour = 0; // 0 keeps the default text colour
+    QColor colour = {}; // none keeps the default text colour
     Qt::Alignment alignment = Qt::AlignLeft;
     bool wrap = false;
 };

@@ -18,24 +18,19 @@ namespace {
 // Positions are relative to Frame1; every label sizes itself to its text.
 // clang-format off
 const LabelRow labels[] = {
-    {"lblCompanyProduct", product::maker, {360, 240, 0, 0}, uiGothic, 12, true},
-    {"lblProductName", product::name, {1560, 480, 0, 0}, uiGothic, 26.25, true, qRgb(0, 0, 192)},
-    {"lblPlatform", platform::caption, {1680, 1080, 0, 0}, uiGothic, 12, true, 0, Qt::AlignRight},
-    {"lblVersion", product::versionCaption, {3360, 1080, 0, 0}, proportionalGothic, 12, true, 0, Qt::AlignRight},
-    {"lblCopyright", product::copyright, {1560, 1440, 0, 0}, nullptr},
+    {.name = "lblCompanyProduct", .text = product::maker, .twips = {360, 240, 0, 0}, .face = uiGothic, .points = 12, .bold = true},
+    {.name = "lblProductName", .text = product::name, .twips = {1560, 480, 0, 0}, .face = uiGothic, .points = 26.25, .bold = true, .colour = QColor(0, 0, 192)},
+    {.name = "lblPlatform", .text = platform::caption, .twips = {1680, 1080, 0, 0}, .face = uiGothic, .points = 12, .bold = true, .alignment = Qt::AlignRight},
+    {.name = "lblVersion", .text = product::versionCaption, .twips = {3360, 1080, 0, 0}, .face = proportionalGothic, .points = 12, .bold = true, .alignment = Qt::AlignRight},
+    {.name = "lblCopyright", .text = product::copyright, .twips = {1560, 1440, 0, 0}},
 };
 // clang-format on
 
 } // namespace
 
-StartDialog::StartDialog()
-    : QWidget(nullptr,
-              Qt::SplashScreen | Qt::FramelessWindowHint | Qt::MSWindowsFixedSizeDialogHint) {
-    setObjectName("StartDialog");
-    setFont(windowFont());
-    keepLightLook(this);
+StartDialog::StartDialog() {
+    setUpWindow(this, "StartDialog", Qt::SplashScreen | Qt::FramelessWindowHint, {5265, 1875});
     setAccessibleName(product::name);
-    setFixedSize(pixels(5265), pixels(1875));
 
     auto* frame = new QFrame(this);
     frame->setObjectName("Frame1");
@@ -54,8 +49,6 @@ StartDialog::StartDialog()
     timer->setSingleShot(true);
     connect(timer, &QTimer::timeout, this, &StartDialog::handOver);
     timer->start(2000);
-
-    centreOnScreen(this);
 }
 
 void StartDialog::handOver() {
