@@ -25,8 +25,10 @@ const std::tuple<Kind, std::size_t, double> kFactors[] = {
 };
 
 TEST(Catalogue, FactorsAreTheExactDoubles) {
-    for (const auto& [kind, unit, factor] : kFactors)
-        EXPECT_EQ(units(kind)[unit].factor, factor) << units(kind)[unit].name;
+    for (const auto& [kind, unit, factor] : kFactors) {
+        SCOPED_TRACE(units(kind)[unit].name);
+        EXPECT_EQ(units(kind)[unit].factor, factor);
+    }
 }
 
 struct AmountRow {
@@ -102,6 +104,8 @@ const ConversionRow kConversions[] = {
 
 TEST(Conversion, ConvertsOrLeavesTheTextsAndShowsNoResult) {
     for (const ConversionRow& row : kConversions) {
+        SCOPED_TRACE(::testing::Message() << "kind " << static_cast<int>(row.kind) << ": "
+                                          << row.input.firstText << " | " << row.input.secondText);
         const ConversionResult result = convert(row.kind, row.input, row.separators);
         std::string shown = result.firstText + " " + result.secondText + " |";
         if (result.outcome != Outcome::Converted)
@@ -133,8 +137,10 @@ const FormatRow kFormats[] = {
 };
 
 TEST(Conversion, FormatsResults) {
-    for (const FormatRow& row : kFormats)
-        EXPECT_EQ(formatResult(row.value, row.decimalPoint), row.text) << row.value;
+    for (const FormatRow& row : kFormats) {
+        SCOPED_TRACE(row.text);
+        EXPECT_EQ(formatResult(row.value, row.decimalPoint), row.text);
+    }
 }
 
 } // namespace
