@@ -44,9 +44,14 @@ wait_hidden() {
     die "the window $1 stayed"
 }
 
-# Opens the about window from the main window $1 with a click on ComInfo; prints its id.
+# Opens the about window from the main window $1 with a click in the middle of ComInfo, where
+# the layout table puts it (twips, 15 to a pixel); prints its id.
 open_about() {
-    xdotool mousemove --window "$1" 420 20 click 1
+    local x y w h layout
+    layout=$(dirname "${BASH_SOURCE[0]}")/../mainwindow/Layout.cpp
+    read -r x y w h < <(sed -nE 's/.*"ComInfo".*\.twips = \{([0-9]+), ([0-9]+), ([0-9]+), ([0-9]+)\}.*/\1 \2 \3 \4/p' "$layout") ||
+        die "no ComInfo in $layout"
+    xdotool mousemove --window "$1" $(((x + w / 2) / 15)) $(((y + h / 2) / 15)) click 1
     wait_window --name '^アプリケーション情報'
 }
 

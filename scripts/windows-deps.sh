@@ -131,6 +131,12 @@ build_googletest() {
         -DCMAKE_BUILD_TYPE=Release
 }
 
+# One build in the cache at a time: two runs at once, from two clones too, would run two ninjas
+# in one build folder and spoil it. A second run waits here, then finds the first one's result.
+mkdir -p "$cache"
+exec {lock}>"$cache/.lock"
+flock -n "$lock" || { say "waiting for another run that is building into $cache"; flock "$lock"; }
+
 # Not "build_qt && echo": set -e does not stop a function called on the left of &&.
 for wanted in "$@"; do
     case $wanted in
