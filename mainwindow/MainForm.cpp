@@ -92,11 +92,6 @@ QString titleFor(const KindLook& look) {
     return QStringLiteral("%1 - %2").arg(product::name, look.word);
 }
 
-// The report box keeps LF; the program's text has CRLF.
-QString toBoxText(QString text) {
-    return text.replace(kLineBreak, QStringLiteral("\n"));
-}
-
 } // namespace
 
 MainForm::MainForm(Messenger* messenger, QWidget* parent)
@@ -307,7 +302,7 @@ void MainForm::appendReportBlock() {
     // Appending at the end keeps the cost of a block independent of the report's length.
     QTextCursor cursor(m_report->document());
     cursor.movePosition(QTextCursor::End);
-    cursor.insertText(toBoxText(reportAddition(m_report->document()->isEmpty(), block)));
+    cursor.insertText(reportAddition(m_report->document()->isEmpty(), block));
     m_report->setTextCursor(cursor);
     m_report->ensureCursorVisible();
 }

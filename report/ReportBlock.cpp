@@ -3,12 +3,12 @@
 namespace quantell {
 
 QString reportAddition(bool boxIsEmpty, const ReportBlock& block) {
-    QString text = boxIsEmpty ? QString() : kLineBreak;
-    const QChar space(u' ');
+    const QChar space(u' '), lineBreak(u'\n');
+    QString text = boxIsEmpty ? QString() : lineBreak;
     text += block.amounts[0] + space + block.units[0] + space + block.amounts[1] + space +
-            block.units[1] + kLineBreak;
+            block.units[1] + lineBreak;
     for (std::size_t i = 0; i < block.results.size(); ++i)
-        text += QStringLiteral("= ") + block.results[i] + space + block.unitNames[i] + kLineBreak;
+        text += QStringLiteral("= ") + block.results[i] + space + block.unitNames[i] + lineBreak;
     return text;
 }
 

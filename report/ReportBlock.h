@@ -14,10 +14,11 @@ struct ReportBlock {
     std::array<QString, 7> unitNames; // unit-name captions
 };
 
-inline const QString kLineBreak = QStringLiteral("\r\n");
-
 // The text the report box gains: a line break after what it already holds, then the header
-// line and the seven result lines, each ended by CRLF.
+// line and the seven result lines, each ended by a line break. Its line breaks are LF, as the
+// box keeps them; the report leaves the program with CRLF (kLineBreak).
 QString reportAddition(bool boxIsEmpty, const ReportBlock& block);
+
+inline const QString kLineBreak = QStringLiteral("\r\n");
 
 } // namespace quantell
