@@ -25,8 +25,6 @@ struct KindLook {
     int nameTopRow0;       // unit-name label top in row 0; later rows sit nameTopOffset below
     int nameTopOffset;     // their result label's top
     std::array<int, 2> numTab, unitTab;
-    int ansTab, ansTabStep; // tab index of result i is ansTab + ansTabStep * i
-    int nameTab, nameTabStep;
 };
 
 const std::array<KindLook, 4>& kindLooks();

@@ -13,7 +13,7 @@ std::vector<ControlSpec> makeLayout() {
     std::vector<ControlSpec> layout{
         {.name = "ComChange", .type = T::Button, .twips = {120, 120, 1335, 375}, .tabIndex = 17, .text = "変換（Enter）"},
         {.name = "ComClear", .type = T::Button, .twips = {1680, 120, 1335, 375}, .tabIndex = 18, .text = "クリア（Esc）"},
-        {.name = "TitleLabel", .type = T::Title, .twips = {3240, 120, 2175, 495}, .tabIndex = 80, .text = product::name},
+        {.name = "TitleLabel", .type = T::Title, .twips = {3240, 120, 2175, 495}, .text = product::name},
         {.name = "ComInfo", .type = T::Button, .twips = {5640, 120, 1335, 375}, .tabIndex = 19, .text = "アプリ情報"},
         {.name = "ComQuit", .type = T::Button, .twips = {7080, 120, 1335, 375}, .tabIndex = 20, .text = "終了"},
         {.name = "ComText", .type = T::Button, .twips = {8640, 120, 975, 375}, .tabIndex = 81, .text = "テキスト化"},
@@ -46,13 +46,11 @@ std::vector<ControlSpec> makeLayout() {
             const int top = 1800 + 360 * i;
             layout.push_back({.name = controlName(look, "Ans", i),
                               .type = T::Result,
-                              .twips = {x, top, look.ansWidth, 255},
-                              .tabIndex = look.ansTab + look.ansTabStep * i});
+                              .twips = {x, top, look.ansWidth, 255}});
             const int nameTop = i == 0 ? look.nameTopRow0 : top + look.nameTopOffset;
             layout.push_back({.name = controlName(look, "UnitName", i),
                               .type = T::UnitName,
-                              .twips = {look.nameX, nameTop, 495, 195},
-                              .tabIndex = look.nameTab + look.nameTabStep * i});
+                              .twips = {look.nameX, nameTop, 495, 195}});
         }
     }
     return layout;

@@ -24,7 +24,7 @@ struct ControlSpec {
     QString name;
     ControlType type;
     QRect twips;
-    int tabIndex;
+    int tabIndex = -1; // of a control that takes the focus
     QString text = {}; // caption at creation
 };
 
