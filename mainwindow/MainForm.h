@@ -1,28 +1,22 @@
 #pragma once
 
-#include "engine/Catalogue.h"
-
 #include <QWidget>
 
 #include <array>
-#include <optional>
-#include <string>
+#include <utility>
+#include <vector>
 
-class QComboBox;
 class QLabel;
-class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
-class QRadioButton;
 
 namespace quantell {
 
-struct KindLook;
+class KindColumn;
 class Messenger;
-class ResultLabel;
 
-// The working window: four kind columns, the command row and the report box. Its state lives
-// in its controls; every handler reads them and writes its results back.
+// The working window: the command row, the report box and four kind columns, one of them
+// current. Its state lives in its controls.
 class MainForm : public QWidget {
     Q_OBJECT
 public:
@@ -41,41 +35,21 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    struct KindControls {
-        QRadioButton* option = nullptr;
-        std::array<QLineEdit*, 2> num{};
-        std::array<QComboBox*, 2> unit{};
-        std::array<ResultLabel*, kUnitCount> ans{};
-        std::array<QLabel*, kUnitCount> unitName{};
-    };
-
-    void createControls();
-    void bindKind(const KindLook& look);
-    void bindCommands();
-    void fillFromCatalogue();
-
-    void activate(Kind active);
-    void onKindChosen(Kind kind);
-    void onUnitChosen(Kind kind);
-    void selectOnFocus(QLineEdit* box, Qt::FocusReason reason);
-    void convert(Kind kind);
+    void createCommands(std::vector<std::pair<int, QWidget*>>& tabStops);
+    void makeCurrent(KindColumn& current);
+    void onKindChosen(KindColumn& column);
     void convertCurrentKind();
     void clearCurrentKind();
     void appendReportBlock();
     void clearReport();
     void copyReportToClipboard();
     void startEditor();
-
-    std::optional<Kind> currentKind() const;
-    KindControls& controls(Kind kind) { return m_kinds[static_cast<std::size_t>(kind)]; }
-    void focusFirstInput(Kind kind);
     bool optionArrowKey(QObject* option, int key);
     void copyText(const QString& text);
 
     Messenger& m_messenger;
-    std::string m_decimalPoint;
-    std::string m_groupSeparator;
-    std::array<KindControls, 4> m_kinds{};
+    std::array<KindColumn*, 4> m_columns{}; // in kind order, owned by the window
+    KindColumn* m_current = nullptr;
     QPushButton* m_comChange = nullptr;
     QPushButton* m_comClear = nullptr;
     QPushButton* m_comText = nullptr;

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "look/Messenger.h"
-#include "mainwindow/KindLook.h"
+#include "mainwindow/KindColumn.h"
 #include "mainwindow/MainForm.h"
 
 #include <QAbstractItemView>

@@ -1,0 +1,249 @@
+#include "KindColumn.h"
+
+#include "LockedComboBox.h"
+#include "ResultLabel.h"
+#include "engine/Conversion.h"
+#include "look/Messenger.h"
+#include "look/WindowLook.h"
+
+#include <QComboBox>
+#include <QEvent>
+#include <QFocusEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QRadioButton>
+#include <QTimer>
+
+namespace quantell {
+
+namespace {
+
+const std::array<KindLook, 4> kLooks{{
+    {.kind = Kind::Length,
+     .prefix = "",
+     .option = "OpLength",
+     .word = "Length",
+     .japanese = "長さ",
+     .titleColour = QColor(0, 0, 0),
+     .reportTip = "長さの変換結果をテキスト化します",
+     .x = 120,
+     .nameX = 1470,
+     .ansWidth = 1215,
+     .optionHeight = 225,
+     .nameTopRow0 = 1875,
+     .nameTopOffset = 75,
+     .numTab = {4, 6},
+     .unitTab = {5, 16}},
+    {.kind = Kind::Square,
+     .prefix = "S",
+     .option = "OpSquare",
+     .word = "Square",
+     .japanese = "面積",
+     .titleColour = QColor(255, 102, 0),
+     .reportTip = "面積の変換結果をテキスト化します",
+     .x = 2280,
+     .nameX = 3600,
+     .ansWidth = 1215,
+     .optionHeight = 225,
+     .nameTopRow0 = 1845,
+     .nameTopOffset = 60,
+     .numTab = {7, 9},
+     .unitTab = {8, 21}},
+    {.kind = Kind::Cubic,
+     .prefix = "C",
+     .option = "OpCubic",
+     .word = "Cubic",
+     .japanese = "体積",
+     .titleColour = QColor(0, 0, 255),
+     .reportTip = "体積の変換結果をテキスト化します",
+     .x = 4440,
+     .nameX = 5640,
+     .ansWidth = 1095,
+     .optionHeight = 255,
+     .nameTopRow0 = 1845,
+     .nameTopOffset = 60,
+     .numTab = {10, 12},
+     .unitTab = {11, 22}},
+    {.kind = Kind::Weight,
+     .prefix = "W",
+     .option = "OpWeight",
+     .word = "Weight",
+     .japanese = "重さ",
+     .titleColour = QColor(0, 128, 0),
+     .reportTip = "重さの変換結果をテキスト化します",
+     .x = 6600,
+     .nameX = 7800,
+     .ansWidth = 1095,
+     .optionHeight = 255,
+     .nameTopRow0 = 1845,
+     .nameTopOffset = 60,
+     .numTab = {13, 15},
+     .unitTab = {14, 65}},
+}};
+
+const QColor kActiveShade(255, 255, 255);
+const QColor kInactiveShade(204, 204, 204);
+
+QString unitName(Kind kind, int index) {
+    const std::string_view name = units(kind)[static_cast<std::size_t>(index)].name;
+    return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+}
+
+} // namespace
+
+const KindLook& lookOf(Kind kind) {
+    return kLooks[static_cast<std::size_t>(kind)];
+}
+
+QString controlName(const KindLook& look, const char* array, int index) {
+    return QStringLiteral("%1%2(%3)").arg(look.prefix, array).arg(index);
+}
+
+// The column's rows: option button, two input rows, seven result rows.
+KindColumn::KindColumn(Kind kind, QWidget* window, Messenger& messenger, TabStops& tabStops)
+    : QObject(window), m_look(lookOf(kind)), m_window(window), m_messenger(messenger) {
+    const KindLook& look = m_look;
+    const int x = look.x;
+    m_option =
+        placed(new QRadioButton(look.word, window), look.option, {x, 600, 855, look.optionHeight});
+    growToText(m_option);
+    tabStops.emplace_back(static_cast<int>(kind), m_option);
+    for (int i = 0; i < 2; ++i) {
+        const int top = 960 + 360 * i;
+        m_num[i] = placed(new QLineEdit(window), controlName(look, "Num", i), {x, top, 855, 270});
+        m_unit[i] = placed(i == 0 ? new QComboBox(window) : new LockedComboBox(window),
+                           controlName(look, "Unit", i), {x + 960, top, i == 0 ? 855 : 615, 300});
+        tabStops.emplace_back(look.numTab[i], m_num[i]);
+        tabStops.emplace_back(look.unitTab[i], m_unit[i]);
+    }
+    for (int i = 0; i < kUnitCount; ++i) {
+        const int top = 1800 + 360 * i;
+        m_ans[i] = placed(new ResultLabel(QString(), window), controlName(look, "Ans", i),
+                          {x, top, look.ansWidth, 255});
+        m_ans[i]->setAutoFillBackground(true);
+        setColour(m_ans[i], QPalette::Window, kActiveShade);
+        const int nameTop = i == 0 ? look.nameTopRow0 : top + look.nameTopOffset;
+        m_unitName[i] = placed(new QLabel(window), controlName(look, "UnitName", i),
+                               {look.nameX, nameTop, 495, 195});
+    }
+
+    for (int i = 0; i < 2; ++i) {
+        m_num[i]->installEventFilter(this);
+        connect(m_unit[i], &QComboBox::activated, this, &KindColumn::onUnitChosen);
+    }
+    // The option group is one Tab stop, at the selected button.
+    connect(m_option, &QRadioButton::toggled, m_option, [option = m_option](bool on) {
+        option->setFocusPolicy(on ? Qt::StrongFocus : Qt::ClickFocus);
+    });
+    m_option->setFocusPolicy(Qt::ClickFocus);
+
+    const QString kindName = QString::fromUtf8(look.japanese);
+    m_num[0]->setAccessibleName(kindName + QStringLiteral("の数値"));
+    m_num[1]->setAccessibleName(kindName + QStringLiteral("の補助単位の数値"));
+    m_unit[0]->setAccessibleName(kindName + QStringLiteral("の単位"));
+    m_unit[1]->setAccessibleName(kindName + QStringLiteral("の補助単位"));
+    for (int i = 0; i < kUnitCount; ++i)
+        m_ans[i]->setAccessibleName(
+            QStringLiteral("%1の結果（%2）").arg(kindName, unitName(kind, i)));
+
+    const QLocale locale;
+    m_decimalPoint = locale.decimalPoint().toStdString();
+    m_groupSeparator = locale.groupSeparator().toStdString();
+}
+
+void KindColumn::fill() {
+    for (int i = 0; i < kUnitCount; ++i) {
+        const QString text = unitName(m_look.kind, i);
+        m_unit[0]->addItem(text);
+        m_unit[1]->addItem(text);
+        m_unitName[i]->setText(text);
+        growToText(m_unitName[i]);
+    }
+    for (QComboBox* list : m_unit)
+        growToText(list);
+    for (QLineEdit* box : m_num)
+        box->setText(QStringLiteral("0"));
+    m_unit[0]->setCurrentIndex(1);
+    onUnitChosen();
+}
+
+void KindColumn::setCurrent(bool current) {
+    for (int i = 0; i < 2; ++i) {
+        m_num[i]->setEnabled(current);
+        m_unit[i]->setEnabled(current);
+    }
+    for (QLabel* label : m_ans)
+        setColour(label, QPalette::Window, current ? kActiveShade : kInactiveShade);
+    setColour(m_option, QPalette::WindowText, current ? QColor(255, 0, 0) : QColor(0, 0, 0));
+}
+
+void KindColumn::onUnitChosen() {
+    const Kind kind = m_look.kind;
+    const int first = m_unit[0]->currentIndex();
+    const bool twoTerms = units(kind)[static_cast<std::size_t>(first)].hasCompanion;
+    m_unit[1]->setCurrentIndex(secondUnitFor(kind, first));
+    m_num[1]->setEnabled(twoTerms);
+    m_unit[1]->setEnabled(twoTerms);
+    convert();
+}
+
+void KindColumn::convert() {
+    const QByteArray first = m_num[0]->text().toUtf8();
+    const QByteArray second = m_num[1]->text().toUtf8();
+    const ConversionResult result =
+        quantell::convert(m_look.kind,
+                          {first.toStdString(), second.toStdString(), m_unit[0]->currentIndex(),
+                           m_unit[1]->currentIndex(), m_num[1]->isEnabled()},
+                          {m_decimalPoint, m_groupSeparator});
+    const std::array<const std::string*, 2> texts{&result.firstText, &result.secondText};
+    for (int i = 0; i < 2; ++i) {
+        const QString text = QString::fromStdString(*texts[i]);
+        if (m_num[i]->text() != text)
+            m_num[i]->setText(text);
+    }
+    for (int i = 0; i < kUnitCount; ++i)
+        m_ans[i]->showResult(QString::fromStdString(result.results[i]));
+    if (result.outcome == Outcome::Overflow)
+        m_messenger.warn(m_window, QStringLiteral("値が大きすぎるため変換できません。"));
+}
+
+void KindColumn::clear() {
+    for (QLineEdit* box : m_num)
+        box->clear();
+    for (ResultLabel* label : m_ans)
+        label->showResult(QString());
+}
+
+void KindColumn::focusFirstInput() {
+    m_num[0]->setFocus(Qt::OtherFocusReason);
+    m_num[0]->selectAll();
+}
+
+ReportBlock KindColumn::reportBlock() const {
+    ReportBlock block;
+    for (int i = 0; i < 2; ++i) {
+        block.amounts[i] = m_num[i]->text();
+        block.units[i] = m_unit[i]->currentText();
+    }
+    for (int i = 0; i < kUnitCount; ++i) {
+        block.results[i] = m_ans[i]->text();
+        block.unitNames[i] = m_unitName[i]->text();
+    }
+    return block;
+}
+
+bool KindColumn::eventFilter(QObject* watched, QEvent* event) {
+    // An amount box selects its text whenever it gains the focus. The mouse press that gave
+    // the focus would place the cursor after a direct selection.
+    if (event->type() == QEvent::FocusIn) {
+        auto* box = static_cast<QLineEdit*>(watched);
+        if (static_cast<QFocusEvent*>(event)->reason() == Qt::MouseFocusReason)
+            QTimer::singleShot(0, box, &QLineEdit::selectAll);
+        else
+            box->selectAll();
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+} // namespace quantell

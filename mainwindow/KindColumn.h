@@ -1,0 +1,92 @@
+#pragma once
+
+#include "Layout.h"
+#include "engine/AmountText.h"
+#include "engine/Catalogue.h"
+#include "report/ReportBlock.h"
+
+#include <QColor>
+#include <QObject>
+#include <QString>
+
+#include <array>
+#include <string>
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QRadioButton;
+class QWidget;
+
+namespace quantell {
+
+class Messenger;
+class ResultLabel;
+
+// What a kind's column is called, how it looks and where it stands on the main window.
+struct KindLook {
+    Kind kind;
+    const char* prefix;    // of the kind's control arrays: Num, SNum, CNum, WNum
+    const char* option;    // option button name
+    const char* word;      // option caption and window title word
+    const char* japanese;  // the kind's name in accessible names
+    QColor titleColour;    // TitleLabel while the kind is current
+    const char* reportTip; // ComText tool tip while the kind is current
+    int x;                 // column left edge, twips
+    int nameX;             // unit-name labels' left edge, twips
+    int ansWidth;          // result label width, twips
+    int optionHeight;      // twips
+    int nameTopRow0;       // unit-name label top in row 0; later rows sit nameTopOffset below
+    int nameTopOffset;     // their result label's top
+    std::array<int, 2> numTab, unitTab;
+};
+
+const KindLook& lookOf(Kind kind);
+
+// A control's name, "Num" + "(1)" for array members.
+QString controlName(const KindLook& look, const char* array, int index);
+
+// One kind's column of the main window: its option button, two amount boxes with their unit
+// lists, and seven result boxes with their unit names. It makes and keeps its controls, and
+// does what the kind does: become current or not, take a chosen unit, convert, clear and give
+// its report block.
+class KindColumn : public QObject {
+public:
+    // Makes the controls on `window`, named and placed as the column's rows say; those that
+    // take the focus join `tabStops`. Warnings go to `messenger`.
+    KindColumn(Kind kind, QWidget* window, Messenger& messenger, TabStops& tabStops);
+
+    const KindLook& look() const { return m_look; }
+    QRadioButton* option() const { return m_option; }
+    const std::array<ResultLabel*, kUnitCount>& results() const { return m_ans; }
+
+    // Lists the units, once every control of the window is there, and converts the zeros.
+    void fill();
+    // Only the current kind takes input; its results are white and its caption red.
+    void setCurrent(bool current);
+    // Converts the two amounts into the seven results and warns when they overflow.
+    void convert();
+    void clear();
+    void focusFirstInput();
+    // What the controls show, for the report.
+    ReportBlock reportBlock() const;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void onUnitChosen();
+
+    const KindLook& m_look;
+    QWidget* m_window;
+    Messenger& m_messenger;
+    std::string m_decimalPoint;
+    std::string m_groupSeparator;
+    QRadioButton* m_option = nullptr;
+    std::array<QLineEdit*, 2> m_num{};
+    std::array<QComboBox*, 2> m_unit{};
+    std::array<ResultLabel*, kUnitCount> m_ans{};
+    std::array<QLabel*, kUnitCount> m_unitName{};
+};
+
+} // namespace quantell
