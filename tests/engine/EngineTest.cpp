@@ -10,27 +10,6 @@ using enum Amount::Reading;
 
 constexpr Separators kJapanese{".", ","};
 
-// The factors that are not the plain decimal, whose last bits show in the fourth decimal of
-// the results, and the are, the one unit whose name does not tell its size.
-const std::tuple<Kind, std::size_t, double> kFactors[] = {
-    {Length, 5, 0.30479999999999996},   // ft
-    {Square, 2, 100},                   // a
-    {Square, 5, 0.09290303999999998},   // ft'2
-    {Cubic, 0, 1.0000000000000002e-06}, // cm'3
-    {Cubic, 2, 0.00010000000000000002}, // dl
-    {Cubic, 3, 0.0010000000000000002},  // l
-    {Cubic, 5, 0.02831684659199999},    // ft'3
-    {Weight, 4, 1.77184375},            // dram
-    {Weight, 5, 28.3495},               // ounce
-};
-
-TEST(Catalogue, FactorsAreTheExactDoubles) {
-    for (const auto& [kind, unit, factor] : kFactors) {
-        SCOPED_TRACE(units(kind)[unit].name);
-        EXPECT_EQ(units(kind)[unit].factor, factor);
-    }
-}
-
 struct AmountRow {
     std::string_view text;
     Amount amount;

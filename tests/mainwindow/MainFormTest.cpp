@@ -9,8 +9,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpression>
-#include <QStyle>
-#include <QStyleOptionButton>
 #include <QTimer>
 #include <private/qguiapplication_p.h>
 #include <qpa/qplatformaccessibility.h>
@@ -42,17 +40,6 @@ TEST_F(WindowTest, StartsWithZeroesEverywhereAndLengthCurrent) {
         EXPECT_EQ(unit(kind, 1)->currentIndex(), 0);
         EXPECT_EQ(num(kind, 1)->text(), "0");
         EXPECT_EQ(results(kind), QStringList(kUnitCount, "0.0"));
-        // An option keeps the layout's width, that of the amount boxes, unless the caption
-        // beside its indicator needs more: then it takes the style's size.
-        QRadioButton* o = option(kind);
-        const int layoutWidth = num(kind, 0)->width();
-        QStyleOptionButton style;
-        style.initFrom(o);
-        style.rect.setWidth(layoutWidth);
-        const bool fits =
-            o->fontMetrics().horizontalAdvance(o->text()) <=
-            o->style()->subElementRect(QStyle::SE_RadioButtonContents, &style, o).width();
-        EXPECT_EQ(o->width(), fits ? layoutWidth : o->sizeHint().width());
     }
 }
 
