@@ -127,7 +127,14 @@ KindColumn::KindColumn(Kind kind, QWidget* window, Messenger& messenger, TabStop
         m_unitName[i] = placed(new QLabel(window), controlName(look, "UnitName", i),
                                {look.nameX, nameTop, 495, 195});
     }
+    bindControls();
+    const QLocale locale;
+    m_decimalPoint = locale.decimalPoint().toStdString();
+    m_groupSeparator = locale.groupSeparator().toStdString();
+}
 
+// Wires the controls to the kind's handlers and names them for screen readers.
+void KindColumn::bindControls() {
     for (int i = 0; i < 2; ++i) {
         m_num[i]->installEventFilter(this);
         connect(m_unit[i], &QComboBox::activated, this, &KindColumn::onUnitChosen);
@@ -138,18 +145,14 @@ KindColumn::KindColumn(Kind kind, QWidget* window, Messenger& messenger, TabStop
     });
     m_option->setFocusPolicy(Qt::ClickFocus);
 
-    const QString kindName = QString::fromUtf8(look.japanese);
+    const QString kindName = QString::fromUtf8(m_look.japanese);
     m_num[0]->setAccessibleName(kindName + QStringLiteral("の数値"));
     m_num[1]->setAccessibleName(kindName + QStringLiteral("の補助単位の数値"));
     m_unit[0]->setAccessibleName(kindName + QStringLiteral("の単位"));
     m_unit[1]->setAccessibleName(kindName + QStringLiteral("の補助単位"));
     for (int i = 0; i < kUnitCount; ++i)
         m_ans[i]->setAccessibleName(
-            QStringLiteral("%1の結果（%2）").arg(kindName, unitName(kind, i)));
-
-    const QLocale locale;
-    m_decimalPoint = locale.decimalPoint().toStdString();
-    m_groupSeparator = locale.groupSeparator().toStdString();
+            QStringLiteral("%1の結果（%2）").arg(kindName, unitName(m_look.kind, i)));
 }
 
 void KindColumn::fill() {

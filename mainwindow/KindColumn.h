@@ -75,6 +75,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void bindControls();
     void onUnitChosen();
 
     const KindLook& m_look;

@@ -32,6 +32,7 @@ MainForm::MainForm(Messenger* messenger, QWidget* parent)
     setWindowIcon(resourceIcon("main"));
     TabStops tabStops;
     createCommands(tabStops);
+    createTitleAndReport(tabStops);
     for (std::size_t i = 0; i < m_columns.size(); ++i) {
         auto* column = new KindColumn(kAllKinds[i], this, m_messenger, tabStops);
         m_columns[i] = column;
@@ -53,7 +54,20 @@ MainForm::MainForm(Messenger* messenger, QWidget* parent)
     makeCurrent(length);
 }
 
-// The command row, the title and the report box.
+// The title and the report box.
+void MainForm::createTitleAndReport(TabStops& tabStops) {
+    const FormLayout& layout = formLayout();
+    m_title = placed(new QLabel(layout.title.text, this), layout.title.name, layout.title.twips);
+    m_title->setAlignment(Qt::AlignCenter);
+    m_title->setFont(uiGothic(18, true));
+    m_report = placed(new QPlainTextEdit(this), layout.report.name, layout.report.twips);
+    m_report->setTabChangesFocus(true);
+    m_report->setFont(proportionalGothic(9));
+    m_report->setAccessibleName(QStringLiteral("変換結果のテキスト"));
+    tabStops.emplace_back(layout.report.tabIndex, m_report);
+}
+
+// The command row, wired to its handlers.
 void MainForm::createCommands(TabStops& tabStops) {
     const FormLayout& layout = formLayout();
     std::array<QPushButton*, 8> buttons{};
@@ -66,14 +80,6 @@ void MainForm::createCommands(TabStops& tabStops) {
     const auto button = [&buttons](Command command) {
         return buttons[static_cast<std::size_t>(command)];
     };
-    m_title = placed(new QLabel(layout.title.text, this), layout.title.name, layout.title.twips);
-    m_title->setAlignment(Qt::AlignCenter);
-    m_title->setFont(uiGothic(18, true));
-    m_report = placed(new QPlainTextEdit(this), layout.report.name, layout.report.twips);
-    m_report->setTabChangesFocus(true);
-    m_report->setFont(proportionalGothic(9));
-    m_report->setAccessibleName(QStringLiteral("変換結果のテキスト"));
-    tabStops.emplace_back(layout.report.tabIndex, m_report);
 
     m_comChange = button(Command::Change);
     m_comClear = button(Command::Clear);

@@ -36,6 +36,7 @@ protected:
 
 private:
     void createCommands(std::vector<std::pair<int, QWidget*>>& tabStops);
+    void createTitleAndReport(std::vector<std::pair<int, QWidget*>>& tabStops);
     void makeCurrent(KindColumn& current);
     void onKindChosen(KindColumn& column);
     void convertCurrentKind();
