@@ -1,6 +1,7 @@
 #include "WindowTest.h"
 
 #include <QFile>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 
 #include <map>
@@ -23,25 +24,6 @@ QString fakeEditor(const QString& name, const QString& log) {
         .arg(name, log);
 }
 
-// Sets environment variables and the current directory for a test, and puts them back.
-class Surroundings {
-public:
-    ~Surroundings() {
-        for (const auto& [name, value] : m_saved)
-            value.isNull() ? qunsetenv(name) : qputenv(name, value);
-        QDir::setCurrent(m_folder);
-    }
-    void set(const char* name, const QString& value) {
-        if (!m_saved.contains(name))
-            m_saved[name] = qgetenv(name);
-        qputenv(name, value.toUtf8());
-    }
-
-private:
-    std::map<const char*, QByteArray> m_saved;
-    QString m_folder = QDir::currentPath();
-};
-
 // The desktop's default application for text/plain first, then the first editor of the list,
 // each started without a file or output and found through the absolute PATH entries only, never
 // through the current directory; else a warning says what could not be started and what was
@@ -61,14 +43,24 @@ TEST_F(WindowTest, EditorIsTheDesktopDefaultThenOneFromTheListOrAWarningSaysWhat
           "[Desktop Entry]\nType=Application\nName=Fake\nExec=fakeed %U\n", QFile::ReadOwner);
     write(home.filePath("config/mimeapps.list"),
           "[Default Applications]\ntext/plain=fake.desktop\n", QFile::ReadOwner);
-    Surroundings surroundings;
+    // The test's own desktop, PATH and current folder, put back as they were afterwards.
+    std::map<const char*, QByteArray> saved;
+    const auto restore = qScopeGuard([&saved, folder = QDir::currentPath()] {
+        for (const auto& [name, value] : saved)
+            value.isNull() ? qunsetenv(name) : qputenv(name, value);
+        QDir::setCurrent(folder);
+    });
+    const auto set = [&saved](const char* name, const QString& value) {
+        saved.try_emplace(name, qgetenv(name));
+        qputenv(name, value.toUtf8());
+    };
     for (const auto& [name, dir] : {std::pair{"XDG_DATA_HOME", "data"},
                                     {"XDG_CONFIG_HOME", "config"},
                                     {"XDG_DATA_DIRS", "none"},
                                     {"XDG_CONFIG_DIRS", "none"}})
-        surroundings.set(name, home.filePath(dir));
+        set(name, home.filePath(dir));
     QDir::setCurrent(home.path());
-    surroundings.set("PATH", "rel::" + home.filePath("bin"));
+    set("PATH", "rel::" + home.filePath("bin"));
 
     // What the log holds once it has grown to the length of what is expected.
     const auto starts = [&log](const QString& expected) {
@@ -83,9 +75,9 @@ TEST_F(WindowTest, EditorIsTheDesktopDefaultThenOneFromTheListOrAWarningSaysWhat
     click("ComNote");
     EXPECT_EQ(starts(byDefault + fromList), byDefault + fromList);
 
-    surroundings.set("PATH", "rel::" + home.filePath("empty"));
+    set("PATH", "rel::" + home.filePath("empty"));
     click("ComNote");
-    surroundings.set("PATH", "/nonexistent"); // no default either: its program is nowhere
+    set("PATH", "/nonexistent"); // no default either: its program is nowhere
     // Had a program been started from rel/ or here, there would be no warning.
     click("ComNote");
     EXPECT_EQ(

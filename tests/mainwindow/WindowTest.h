@@ -53,15 +53,12 @@ public:
     QComboBox* unit(Kind kind, int i) const { return get<QComboBox>(kind, "Unit", i); }
     QLabel* ans(Kind kind, int i) const { return get<QLabel>(kind, "Ans", i); }
     QRadioButton* option(Kind kind) const { return get<QRadioButton>(lookOf(kind).option); }
-    QStringList results(Kind kind) const {
-        QStringList texts;
+    // The kind's two inputs and seven results.
+    QStringList windowShows(Kind kind) const {
+        QStringList texts{num(kind, 0)->text(), num(kind, 1)->text()};
         for (int i = 0; i < kUnitCount; ++i)
             texts << ans(kind, i)->text();
         return texts;
-    }
-    // The kind's two inputs and seven results.
-    QStringList windowShows(Kind kind) const {
-        return QStringList{num(kind, 0)->text(), num(kind, 1)->text()} + results(kind);
     }
 
     void click(const char* name) { QTest::mouseClick(get(name), Qt::LeftButton); }
