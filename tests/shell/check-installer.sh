@@ -3,8 +3,9 @@
 # Wine prefix of its own: a silent installation puts exactly the zip's files under
 # %LOCALAPPDATA%\Programs\Quantell, a Start-menu shortcut to the program and one entry in the
 # installed programs; the installed program starts; a later version replaces it and an older
-# one does not install over that; uninstallation leaves the user's registry and folders as they
-# were. ctest runs it on an X display (installer).
+# one does not install over that, and the package holds the Japanese message saying so;
+# uninstallation leaves the user's registry and folders as they were. ctest runs it on an X
+# display (installer).
 # Usage: tests/shell/check-installer.sh <msi> <zip> <wxs> <later version>
 source "$(dirname "$0")/../../scripts/lib.sh"
 usage="usage: check-installer.sh <msi> <zip> <wxs> <later version>"
@@ -17,6 +18,14 @@ start_wine
 user=$WINEPREFIX/drive_c/users/$(id -un)
 installed=$user/AppData/Local/Programs/Quantell
 shortcut="$user/AppData/Roaming/Microsoft/Windows/Start Menu/Programs/Quantell.lnk"
+version=${zip##*/Quantell-} version=${version%-win64.zip}
+maker=$(sed -n 's/.*Manufacturer="\([^"]*\)".*/\1/p' "$wxs" | head -n 1)
+
+# wixl drops, without a word, a text it cannot put in the package's code page.
+while read -r message; do
+    printf %s "${message//\$(var.Version)/$version}" | iconv -f UTF-8 -t CP932 >"$work/message"
+    grep -q -a -F -f "$work/message" "$msi" || die "the installer lacks the message: $message"
+done < <(sed -n 's/.*<Condition Message="\([^"]*\)".*/\1/p' "$wxs")
 
 # The user's registry, one line a key and a value, but Wine's own settings; and the files of
 # drive C:.
@@ -49,8 +58,6 @@ diff -r "$work"/Quantell-*-win64 "$installed" || die "the installed files differ
 target=$(strings "$shortcut" | grep -i -m1 '^[a-z]:\\.*\\quantell\.exe$') ||
     die "the shortcut names no quantell.exe"
 [[ $(winepath -u "$target") -ef $installed/quantell.exe ]] || die "the shortcut starts $target"
-version=${zip##*/Quantell-} version=${version%-win64.zip}
-maker=$(sed -n 's/.*Manufacturer="\([^"]*\)".*/\1/p' "$wxs" | head -n 1)
 [[ $(listed) == "$version $maker" ]] || die "installed programs named Quantell: $(listed)"
 icon=$(wine reg query 'HKCU\Software\Microsoft\Installer\Products' /s | sed -n 's/.*ProductIcon *REG_SZ *//p')
 cmp "$(winepath -u "${icon%$'\r'}")" "${wxs%/*}/app.ico" || die "the installed programs show no icon for it"
@@ -62,7 +69,7 @@ xdotool windowfocus --sync "$main" key alt+F4
 timeout 30 tail --pid="$pid" -f /dev/null || die "the installed program did not end when closed"
 
 # A later version built from the same files, then the first one again, which is older now.
-(cd "$work"/Quantell-*-win64 && cmake -E env G_DEBUG=fatal-warnings \
+(cd "$work"/Quantell-*-win64 && cmake -E env G_DEBUG=fatal-warnings WINDOWS_LANGUAGE=ja \
     wixl --arch x64 --define Version="$later" --output "$work/later.msi" "$wxs") || die "wixl failed"
 install "$work/later.msi" || die "the later version did not install"
 [[ $(listed) == "$later $maker" ]] || die "installed after the later version: $(listed)"
