@@ -1,7 +1,7 @@
 # The program file's Windows resource, its installation and the packages: the Debian package
-# on Linux, the portable zip and the installer for Windows. Included last from the top level,
-# so that the program target exists. The desktop entry, metainfo and icons are installed by
-# resources/CMakeLists.txt, which also sets the product facts used here.
+# on Linux, the portable zip, the installer (MSI) and the setup program for Windows. Included
+# last from the top level, so that the program target exists. The desktop entry, metainfo and
+# icons are installed by resources/CMakeLists.txt, which also sets the product facts used here.
 set(CPACK_PACKAGE_NAME quantell)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR ${QUANTELL_COMPANY})
@@ -22,17 +22,33 @@ if(WIN32)
     install(TARGETS quantell RUNTIME DESTINATION .)
     install(DIRECTORY ${PROJECT_BINARY_DIR}/runtime/ DESTINATION .)
 
-    # The installer holds the zip's files: the External generator runs resources/msi.cmake
-    # on them, which builds it with wixl from quantell.wxs.
-    set(CPACK_GENERATOR ZIP External)
-    # The tests read the name here: include(CPack) changes CPACK_PACKAGE_FILE_NAME.
+    # The installer and the setup program hold the zip's files: the External generator runs
+    # resources/msi.cmake on them, which builds the installer with wixl from quantell.wxs; the
+    # NSIS generator builds the setup program from NSIS.template.in, found beside this file.
+    set(CPACK_GENERATOR ZIP External NSIS)
+    # The tests read the names here: include(CPack) changes CPACK_PACKAGE_FILE_NAME.
     set(QUANTELL_PACKAGE ${PROJECT_NAME}-${PROJECT_VERSION}-win64)
+    set(QUANTELL_SETUP ${PROJECT_NAME}-${PROJECT_VERSION}-setup)
     set(CPACK_PACKAGE_FILE_NAME ${QUANTELL_PACKAGE})
+    # cpack-names.cmake gives the setup program its name.
+    set(CPACK_QUANTELL_SETUP ${QUANTELL_SETUP})
+    set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_LIST_DIR}/cpack-names.cmake)
+
+    list(APPEND CMAKE_MODULE_PATH ${CMAKE_CURRENT_LIST_DIR})
+    set(CPACK_NSIS_PACKAGE_NAME ${PROJECT_NAME})
+    set(CPACK_NSIS_INSTALLED_ICON_NAME quantell.exe)
+    set(CPACK_NSIS_MUI_ICON ${QUANTELL_ICON_FILE})
+    # The setup's entry in the installed programs; the installer refuses to install beside it.
+    set(QUANTELL_SETUP_KEY "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\${PROJECT_NAME}")
+    set(CPACK_QUANTELL_SETUP_KEY ${QUANTELL_SETUP_KEY})
+
     set(CPACK_EXTERNAL_ENABLE_STAGING ON)
     set(CPACK_EXTERNAL_PACKAGE_SCRIPT ${CMAKE_CURRENT_LIST_DIR}/msi.cmake)
     set(CPACK_WIXL_SOURCE ${PROJECT_BINARY_DIR}/quantell.wxs)
-    # Shared by every version, so that a later one replaces an earlier one.
+    # Shared by every version, so that a later one replaces an earlier one; the setup program
+    # refuses to install beside an installation of this code.
     set(QUANTELL_UPGRADE_CODE 4E1B8F5A-2C7D-4F3E-9A61-0B5D7C3E8F21)
+    set(CPACK_QUANTELL_UPGRADE_CODE ${QUANTELL_UPGRADE_CODE})
     # Windows Installer compares the first three fields of a version only, and the builds of
     # this program differ in the fourth: an installation replaces any below the next release.
     math(EXPR next_patch "${PROJECT_VERSION_PATCH} + 1")

@@ -75,8 +75,9 @@ for dll in $dlls; do
     x86_64-w64-mingw32-strip --strip-unneeded -o "$folder/${dll##*/}" "$dll"
 done
 
-# CPack packs the zip and, with wixl, the installer (resources/packaging.cmake).
+# CPack packs the zip, with wixl the installer and with NSIS the setup program
+# (resources/packaging.cmake).
 (cd "$build" && cpack >cpack.log 2>&1) || { cat "$build/cpack.log" >&2; die "CPack could not pack"; }
-sed -n 's/^CPack: - package: \(.*\.\(zip\|msi\)\) generated\.$/\1/p' "$build/cpack.log" |
+sed -n 's/^CPack: - package: \(.*\.\(zip\|msi\|exe\)\) generated\.$/\1/p' "$build/cpack.log" |
     xargs du -h | sed "s|^|windows: |; s|$root/||"
 echo "windows: quantell.exe and $(echo "$dlls" | wc -l) DLLs: $(echo "$dlls" | xargs -n1 basename | tr '\n' ' ')"

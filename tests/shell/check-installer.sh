@@ -1,25 +1,39 @@
 #!/usr/bin/env bash
-# Checks the installer under Wine as a user without administrator rights meets it, in a new
-# Wine prefix of its own: a silent installation puts exactly the zip's files under
-# %LOCALAPPDATA%\Programs\Quantell, a Start-menu shortcut to the program and one entry in the
-# installed programs; the installed program starts; a later version replaces it and an older
-# one does not install over that, and the package holds the Japanese message saying so;
-# uninstallation leaves the user's registry and folders as they were. ctest runs it on an X
-# display (installer).
-# Usage: tests/shell/check-installer.sh <msi> <zip> <wxs> <later version>
+# Checks the installer (MSI) and the setup program under Wine as a user without administrator
+# rights meets them, in a new Wine prefix of their own. Each installs exactly the zip's files
+# under %LOCALAPPDATA%\Programs\Quantell, a Start-menu shortcut to the program and one entry
+# in the installed programs; the installed program starts; a later version replaces it and an
+# older one does not install over that; neither installs while the other is installed. The
+# setup program is run silently and through its pages by keyboard, its uninstaller too. In
+# the end the user's registry and folders are as they were. ctest runs it on an X display
+# (installer). The later versions are the same build packed again by CPack with a later
+# version number, from the CPackConfig.cmake beside the .wxs.
+# Usage: tests/shell/check-installer.sh <msi> <setup> <zip> <wxs> <later version>
 source "$(dirname "$0")/../../scripts/lib.sh"
-usage="usage: check-installer.sh <msi> <zip> <wxs> <later version>"
-msi=$(realpath "${1:?$usage}") zip=$(realpath "${2:?$usage}") wxs=$(realpath "${3:?$usage}")
-later=${4:?$usage}
+usage="usage: check-installer.sh <msi> <setup> <zip> <wxs> <later version>"
+msi=$(realpath "${1:?$usage}") setup=$(realpath "${2:?$usage}") zip=$(realpath "${3:?$usage}")
+wxs=$(realpath "${4:?$usage}") later=${5:?$usage}
 work=$(mktemp -d "${msi%/*}/check-installer.XXXX")
 on_exit "rm -rf '$work'"
+# The setup's pages as they were shown, to look at.
+pages=${setup%/*}/setup-pages
+rm -rf "$pages" && mkdir -p "$pages"
 use_wine_prefix "$work/prefix"
 start_wine
 user=$WINEPREFIX/drive_c/users/$(id -un)
 installed=$user/AppData/Local/Programs/Quantell
 shortcut="$user/AppData/Roaming/Microsoft/Windows/Start Menu/Programs/Quantell.lnk"
+entry='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Quantell'
 version=${zip##*/Quantell-} version=${version%-win64.zip}
 maker=$(sed -n 's/.*Manufacturer="\([^"]*\)".*/\1/p' "$wxs" | head -n 1)
+
+# The Japanese pages need a Japanese face, which Windows has and a new prefix lacks: the
+# system's takes the place of those the setup and the message boxes ask for.
+printf '%s\r\n' 'Windows Registry Editor Version 5.00' '' \
+    '[HKEY_LOCAL_MACHINE\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes]' \
+    '"ＭＳ Ｐゴシック"="IPAPGothic"' '"MS Shell Dlg"="IPAPGothic"' '"Tahoma"="IPAPGothic"' |
+    iconv -t UTF-16 >"$work/faces.reg"
+wine regedit /S "$(winepath -w "$work/faces.reg")" || die "regedit could not import the faces"
 
 # wixl drops, without a word, a text it cannot put in the package's code page.
 while read -r message; do
@@ -38,51 +52,161 @@ snapshot() {
 }
 # Prints version and maker of each installed program named Quantell, one a line.
 listed() {
-    local list code root key entry
+    local list code root key value
     list=$(wine uninstaller --list | tr -d '\r')
     for code in $(sed -n 's/|||Quantell$//p' <<<"$list"); do
         for root in HKCU HKLM; do
             key="$root\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\$code"
-            entry=$(wine reg query "$key" 2>/dev/null) || continue
-            echo $(sed -n 's/^ *\(DisplayVersion\|Publisher\) *REG_SZ *//p' <<<"${entry//$'\r'/}")
+            value=$(wine reg query "$key" 2>/dev/null) || continue
+            echo $(sed -n 's/^ *\(DisplayVersion\|Publisher\) *REG_SZ *//p' <<<"${value//$'\r'/}")
         done
     done
 }
-install() { wine msiexec /i "$1" /qn; }
+# Prints the value $1 of the setup's entry.
+entry_value() {
+    wine reg query "$entry" /v "$1" | tr -d '\r' | sed -n "s/^ *$1 *REG_[A-Z_]* *//p"
+}
+# Checks that version $1, and only it, is installed: the zip's files, the shortcut and the entry.
+check_installed() {
+    diff -r -x Uninstall.exe "$work"/Quantell-*-win64 "$installed" ||
+        die "the installed files differ from the zip's"
+    [[ -f $shortcut ]] || die "no Start-menu shortcut $shortcut"
+    target=$(strings "$shortcut" | grep -i -m1 '^[a-z]:\\.*\\quantell\.exe$') ||
+        die "the shortcut names no quantell.exe"
+    [[ $(winepath -u "$target") -ef $installed/quantell.exe ]] || die "the shortcut starts $target"
+    [[ $(listed) == "$1 $maker" ]] || die "installed programs named Quantell: $(listed)"
+}
+# Packs the build again as version $1 with CPack's generator $2, into $work/$1.
+pack_later() {
+    cpack --config "${wxs%/*}/CPackConfig.cmake" -G "$2" -B "$work/$1" \
+        -D CPACK_PACKAGE_VERSION="$1" >"$work/cpack.log" 2>&1 || {
+        cat "$work/cpack.log"
+        die "CPack could not pack version $1"
+    }
+}
+# Waits until the window $1 shows a page other than the last, unchanged for half a second,
+# and keeps a picture of it as $pages/$2.png.
+last_page=""
+next_page() {
+    local i now before=""
+    for ((i = 0; i < 120; i++)); do
+        sleep 0.5
+        now=$(import -window "$1" rgb:- 2>/dev/null | md5sum) || continue
+        if [[ $now != "$last_page" && $now == "$before" ]]; then
+            last_page=$now
+            import -window "$1" "$pages/$2.png"
+            return
+        fi
+        before=$now
+    done
+    die "the window $1 showed no new page $2"
+}
+press_enter() { xdotool windowfocus --sync "$1" key Return; }
+# Waits until the setup's files and entry are gone.
+wait_uninstalled() {
+    local i
+    for ((i = 0; i < 300; i++)); do
+        [[ ! -e $installed ]] && ! wine reg query "$entry" >/dev/null 2>&1 && return
+        sleep 0.2
+    done
+    die "the uninstallation did not end"
+}
 
 snapshot before
-install "$msi" || die "the installation failed"
 cmake -E chdir "$work" cmake -E tar xf "$zip"
-diff -r "$work"/Quantell-*-win64 "$installed" || die "the installed files differ from the zip's"
-[[ -f $shortcut ]] || die "no Start-menu shortcut $shortcut"
-target=$(strings "$shortcut" | grep -i -m1 '^[a-z]:\\.*\\quantell\.exe$') ||
-    die "the shortcut names no quantell.exe"
-[[ $(winepath -u "$target") -ef $installed/quantell.exe ]] || die "the shortcut starts $target"
-[[ $(listed) == "$version $maker" ]] || die "installed programs named Quantell: $(listed)"
+
+# The installer, silently, as administrators deploy it.
+wine msiexec /i "$msi" /qn || die "the installation failed"
+check_installed "$version"
 icon=$(wine reg query 'HKCU\Software\Microsoft\Installer\Products' /s | sed -n 's/.*ProductIcon *REG_SZ *//p')
 cmp "$(winepath -u "${icon%$'\r'}")" "${wxs%/*}/app.ico" || die "the installed programs show no icon for it"
-
 wine "$installed/quantell.exe" &
 pid=$!
 main=$(wait_window --name '^Quantell - Length$')
 xdotool windowfocus --sync "$main" key alt+F4
 timeout 30 tail --pid="$pid" -f /dev/null || die "the installed program did not end when closed"
 
-# A later version built from the same files, then the first one again, which is older now.
-(cd "$work"/Quantell-*-win64 && cmake -E env G_DEBUG=fatal-warnings WINDOWS_LANGUAGE=ja \
-    wixl --arch x64 --define Version="$later" --output "$work/later.msi" "$wxs") || die "wixl failed"
-install "$work/later.msi" || die "the later version did not install"
+pack_later "$later" External
+wine msiexec /i "$work/$later"/*.msi /qn || die "the later version did not install"
 [[ $(listed) == "$later $maker" ]] || die "installed after the later version: $(listed)"
-! install "$msi" || die "the older version installed over the later one"
+! wine msiexec /i "$msi" /qn || die "the older version installed over the later one"
 [[ $(listed) == "$later $maker" ]] || die "installed after the older version: $(listed)"
-
-wine msiexec /x "$work/later.msi" /qn || die "the uninstallation failed"
+# The setup program stops, exit code 2, while the installer's installation is there.
+status=0
+wine "$setup" /S || status=$?
+((status == 2)) || die "the setup program beside the installer's installation ended with $status"
+[[ $(listed) == "$later $maker" ]] || die "installed after the setup program: $(listed)"
+wine msiexec /x "$work/$later"/*.msi /qn || die "the uninstallation failed"
 [[ -z $(listed) ]] || die "still listed as installed after uninstallation"
+
+# The setup program, silently; then its entry, which the installed programs show.
+wine "$setup" /S || die "the setup program failed"
+check_installed "$version"
+[[ $(winepath -u "$(entry_value DisplayIcon)") -ef $installed/quantell.exe ]] ||
+    die "the installed programs show no icon for the setup's installation"
+size=$(find "$installed" -type f -printf '%s\n' | awk '{ s += $1 } END { print int(s / 1024) }')
+(($(entry_value EstimatedSize) == size)) || die "the installed programs show a size but $size KB"
+! wine msiexec /i "$msi" /qn || die "the installer installed beside the setup's installation"
+[[ $(listed) == "$version $maker" ]] || die "after the installer beside the setup's: $(listed)"
+
+pack_later "$later" NSIS
+wine "$work/$later"/*.exe /S || die "the later setup program failed"
+check_installed "$later"
+# The older one says why it stops, and does.
+wine "$setup" &
+pid=$!
+window=$(wait_window --name "^Quantell $version セットアップ\$")
+next_page "$window" 0-older
+press_enter "$window"
+status=0
+wait "$pid" || status=$?
+((status == 2)) || die "the older setup program over the later version ended with $status"
+[[ $(listed) == "$later $maker" ]] || die "installed after the older setup program: $(listed)"
+
+# The way "Uninstall" in the installed programs goes, silently.
+uninstaller=$(entry_value QuietUninstallString)
+[[ $uninstaller =~ ^\"([^\"]+)\"\ /S$ ]] || die "no silent uninstallation: $uninstaller"
+wine "${BASH_REMATCH[1]}" /S || die "the uninstaller failed"
+wait_uninstalled
+
+# By keyboard, as a user meets it: welcome, folder, progress, finish, which starts the program.
+wine "$setup" &
+window=$(wait_window --name "^Quantell $version セットアップ")
+next_page "$window" 1-welcome
+press_enter "$window"
+next_page "$window" 2-folder
+press_enter "$window"
+for ((i = 0; i < 300; i++)); do
+    wine reg query "$entry" >/dev/null 2>&1 && break
+    sleep 0.2
+done
+next_page "$window" 3-finish
+press_enter "$window"
+main=$(wait_window --name '^Quantell - Length$')
+wait_hidden "$window"
+check_installed "$version"
+xdotool windowfocus --sync "$main" key alt+F4
+wait_hidden "$main"
+
+# And its uninstaller: confirmation, progress, finish.
+wine "$installed/Uninstall.exe" &
+window=$(wait_window --name "^Quantell $version アンインストール")
+next_page "$window" 4-uninstall
+press_enter "$window"
+wait_uninstalled
+next_page "$window" 5-uninstalled
+press_enter "$window"
+wait_hidden "$window"
+
 snapshot after
-# Windows Installer's own empty bookkeeping may stay; nothing else may differ.
-installer_own='\[HKEY_CURRENT_USER\\Software\\Microsoft\\Installer(\\[A-Za-z]+)?\]'
+# Windows' own empty keys may stay (those of Windows Installer and the list of installed
+# programs), and the copy of the setup's uninstaller in the user's temporary folder, which
+# Windows removes at the next start; nothing else.
+installer_own='\[HKEY_CURRENT_USER\\Software\\Microsoft\\(Installer(\\[A-Za-z]+)?|Windows\\CurrentVersion\\Uninstall)\]'
 installer_own+='|\./(windows|users/[^/]+/AppData/Roaming/Microsoft)/Installer'
+installer_own+='|\./users/[^/]+/Temp/~nsu[^/]*\.tmp(/[^/]+\.exe)?'
 left=$(diff "$work/before.txt" "$work/after.txt" | grep '^[<>]' | grep -v -x -E "> ($installer_own)") ||
     true
 [[ -z $left ]] || die "uninstallation left (> added, < removed): $left"
-echo "check-installer: installed, started, replaced by $later and uninstalled without a trace"
+echo "check-installer: the installer and the setup program installed, started, were replaced" \
+    "by $later, refused each other and uninstalled without a trace"

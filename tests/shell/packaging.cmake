@@ -13,11 +13,13 @@ if(WIN32)
         add_test(NAME portable_zip
             COMMAND ${CMAKE_CURRENT_LIST_DIR}/check-zip.sh ${zip} ${PROJECT_BINARY_DIR}/wineprefix)
         set_tests_properties(portable_zip PROPERTIES REQUIRED_FILES ${zip})
-        # The installer, in a new Wine prefix, to the uninstallation and a later version.
+        # The installer and the setup program, in a new Wine prefix, to the uninstallation
+        # and a later version.
         set(msi ${PROJECT_BINARY_DIR}/${QUANTELL_PACKAGE}.msi)
+        set(setup ${PROJECT_BINARY_DIR}/${QUANTELL_SETUP}.exe)
         add_test(NAME installer COMMAND ${CMAKE_CURRENT_LIST_DIR}/check-installer.sh
-            ${msi} ${zip} ${CPACK_WIXL_SOURCE} ${QUANTELL_NEXT_RELEASE}.0)
-        set_tests_properties(installer PROPERTIES REQUIRED_FILES "${msi};${zip}")
+            ${msi} ${setup} ${zip} ${CPACK_WIXL_SOURCE} ${QUANTELL_NEXT_RELEASE}.0)
+        set_tests_properties(installer PROPERTIES REQUIRED_FILES "${msi};${setup};${zip}")
     endif()
     return()
 endif()
