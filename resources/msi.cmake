@@ -47,4 +47,10 @@ set(msi ${CPACK_TOPLEVEL_DIRECTORY}/${CPACK_PACKAGE_FILE_NAME}.msi)
 execute_process(COMMAND ${CMAKE_COMMAND} -E env G_DEBUG=fatal-warnings WINDOWS_LANGUAGE=ja
     wixl --arch x64 --define Version=${CPACK_PACKAGE_VERSION} --output ${msi} ${CPACK_WIXL_SOURCE}
     WORKING_DIRECTORY ${stage} COMMAND_ERROR_IS_FATAL ANY)
+# wixl leaves the texts' code page unnamed, and Windows reads them in its own: elsewhere than
+# on a Japanese Windows the messages would come out garbled. msibuild names it.
+set(codepage ${CPACK_TOPLEVEL_DIRECTORY}/_ForceCodepage.idt)
+file(WRITE ${codepage} "\r\n\r\n932\t_ForceCodepage\r\n")
+execute_process(COMMAND ${CMAKE_COMMAND} -E env WINDOWS_LANGUAGE=ja msibuild ${msi} -i ${codepage}
+    COMMAND_ERROR_IS_FATAL ANY)
 set(CPACK_EXTERNAL_BUILT_PACKAGES ${msi})

@@ -35,10 +35,12 @@ printf '%s\r\n' 'Windows Registry Editor Version 5.00' '' \
     iconv -t UTF-16 >"$work/faces.reg"
 wine regedit /S "$(winepath -w "$work/faces.reg")" || die "regedit could not import the faces"
 
-# wixl drops, without a word, a text it cannot put in the package's code page.
+# The refusals are in the package, read in the code page it names: wixl drops a text it cannot
+# convert without a word, and a package naming none is read in the code page of the machine.
+conditions=$(msiinfo export "$msi" LaunchCondition) || die "msiinfo could not read the installer"
 while read -r message; do
-    printf %s "${message//\$(var.Version)/$version}" | iconv -f UTF-8 -t CP932 >"$work/message"
-    grep -q -a -F -f "$work/message" "$msi" || die "the installer lacks the message: $message"
+    grep -q -F "${message//\$(var.Version)/$version}" <<<"$conditions" ||
+        die "the installer lacks the message: $message"
 done < <(sed -n 's/.*<Condition Message="\([^"]*\)".*/\1/p' "$wxs")
 
 # The user's registry, one line a key and a value, but Wine's own settings; and the files of
