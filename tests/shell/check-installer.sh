@@ -104,6 +104,15 @@ next_page() {
     die "the window $1 showed no new page $2"
 }
 press_enter() { xdotool windowfocus --sync "$1" key Return; }
+# Prints the id of the window whose name matches $1; xdotool fails when a window goes while it
+# looks (a closed one, the uninstaller's first process), and then it looks again.
+window_named() {
+    local id
+    for _ in 1 2 3; do
+        id=$(wait_window --name "$1" 2>/dev/null) && echo "$id" && return
+    done
+    die "no window named $1 came up"
+}
 # Waits until the setup's files and entry are gone.
 wait_uninstalled() {
     local i
@@ -124,7 +133,7 @@ icon=$(wine reg query 'HKCU\Software\Microsoft\Installer\Products' /s | sed -n '
 cmp "$(winepath -u "${icon%$'\r'}")" "${wxs%/*}/app.ico" || die "the installed programs show no icon for it"
 wine "$installed/quantell.exe" &
 pid=$!
-main=$(wait_window --name '^Quantell - Length$')
+main=$(window_named '^Quantell - Length$')
 xdotool windowfocus --sync "$main" key alt+F4
 timeout 30 tail --pid="$pid" -f /dev/null || die "the installed program did not end when closed"
 
@@ -157,7 +166,7 @@ check_installed "$later"
 # The older one says why it stops, and does.
 wine "$setup" &
 pid=$!
-window=$(wait_window --name "^Quantell $version セットアップ\$")
+window=$(window_named "^Quantell $version セットアップ\$")
 next_page "$window" 0-older
 press_enter "$window"
 status=0
@@ -173,7 +182,7 @@ wait_uninstalled
 
 # By keyboard, as a user meets it: welcome, folder, progress, finish, which starts the program.
 wine "$setup" &
-window=$(wait_window --name "^Quantell $version セットアップ")
+window=$(window_named "^Quantell $version セットアップ")
 next_page "$window" 1-welcome
 press_enter "$window"
 next_page "$window" 2-folder
@@ -184,7 +193,7 @@ for ((i = 0; i < 300; i++)); do
 done
 next_page "$window" 3-finish
 press_enter "$window"
-main=$(wait_window --name '^Quantell - Length$')
+main=$(window_named '^Quantell - Length$')
 wait_hidden "$window"
 check_installed "$version"
 xdotool windowfocus --sync "$main" key alt+F4
@@ -192,7 +201,7 @@ wait_hidden "$main"
 
 # And its uninstaller: confirmation, progress, finish.
 wine "$installed/Uninstall.exe" &
-window=$(wait_window --name "^Quantell $version アンインストール")
+window=$(window_named "^Quantell $version アンインストール")
 next_page "$window" 4-uninstall
 press_enter "$window"
 wait_uninstalled
