@@ -106,7 +106,8 @@ void MainForm::makeCurrent(KindColumn& current) {
         column->setCurrent(column == &current);
     const KindLook& look = current.look();
     setWindowTitle(QStringLiteral("%1 - %2").arg(product::name, look.word));
-    m_comText->setToolTip(QString::fromUtf8(look.reportTip));
+    m_comText->setToolTip(QString::fromUtf8(look.japanese) +
+                          QStringLiteral("の変換結果をテキスト化します"));
 }
 
 void MainForm::onKindChosen(KindColumn& column) {
