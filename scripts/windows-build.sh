@@ -76,7 +76,7 @@ for dll in $dlls; do
 done
 
 # CPack packs the zip, with wixl the installer and with NSIS the setup program
-# (resources/packaging.cmake).
+# (packaging/packaging.cmake).
 (cd "$build" && cpack >cpack.log 2>&1) || { cat "$build/cpack.log" >&2; die "CPack could not pack"; }
 sed -n 's/^CPack: - package: \(.*\.\(zip\|msi\|exe\)\) generated\.$/\1/p' "$build/cpack.log" |
     xargs du -h | sed "s|^|windows: |; s|$root/||"

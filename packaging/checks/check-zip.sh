@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Checks that the portable zip, unpacked into an empty folder, starts with nothing but its own
 # DLLs (nothing of the build is on WINEPATH). ctest runs it on an X display (portable_zip).
-# Usage: tests/shell/check-zip.sh <zip> <wineprefix>
+# Usage: packaging/checks/check-zip.sh <zip> <wineprefix>
 source "$(dirname "$0")/../../scripts/lib.sh"
 zip=$(realpath "${1:?usage: check-zip.sh <zip> <wineprefix>}")
 use_wine_prefix "${2:?usage: check-zip.sh <zip> <wineprefix>}"

@@ -1,7 +1,7 @@
-# The program file's Windows resource, its installation and the packages: the Debian package
-# on Linux, the portable zip, the installer (MSI) and the setup program for Windows. Included
-# last from the top level, so that the program target exists. The desktop entry, metainfo and
-# icons are installed by resources/CMakeLists.txt, which also sets the product facts used here.
+# The program's installation and the packages: the Debian package on Linux, the portable zip,
+# the installer (MSI) and the setup program for Windows, with the checks of each. Included last
+# from the top level, so that the program target exists; the product facts are the root
+# CMakeLists.txt's.
 set(CPACK_PACKAGE_NAME quantell)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR ${QUANTELL_COMPANY})
@@ -12,18 +12,13 @@ and the metric system and shows an amount in all seven units of its kind at
 once. Its user interface is Japanese.]])
 
 if(WIN32)
-    target_sources(quantell PRIVATE ${QUANTELL_RC})
-    set_target_properties(quantell PROPERTIES WIN32_EXECUTABLE ON)
-    # Stripped when linked: a strip when packing stamps the time into each package's copy,
-    # and the zip and the installer must hold the same file.
-    target_link_options(quantell PRIVATE $<$<CONFIG:Release>:-s>)
     # The program with, beside it, the DLLs that a run of it loads: scripts/windows-build.sh
     # gathers them into runtime/, plugins in their folders.
     install(TARGETS quantell RUNTIME DESTINATION .)
     install(DIRECTORY ${PROJECT_BINARY_DIR}/runtime/ DESTINATION .)
 
     # The installer and the setup program hold the zip's files: the External generator runs
-    # resources/msi.cmake on them, which builds the installer with wixl from quantell.wxs; the
+    # packaging/msi.cmake on them, which builds the installer with wixl from quantell.wxs; the
     # NSIS generator builds the setup program from NSIS.template.in, found beside this file.
     set(CPACK_GENERATOR ZIP External NSIS)
     # The tests read the names here: include(CPack) changes CPACK_PACKAGE_FILE_NAME.
@@ -59,6 +54,27 @@ if(WIN32)
 else()
     include(GNUInstallDirs)
     install(TARGETS quantell RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+    # What lets a Linux desktop find the program: its desktop entry, metainfo and icon, every
+    # rendered size of it in the theme folder of that size.
+    set(QUANTELL_DESKTOP_FILES ${PROJECT_BINARY_DIR}/packaging)
+    configure_file(${CMAKE_CURRENT_LIST_DIR}/quantell.desktop.in
+        ${QUANTELL_DESKTOP_FILES}/${QUANTELL_APP_ID}.desktop @ONLY)
+    configure_file(${CMAKE_CURRENT_LIST_DIR}/quantell.metainfo.xml.in
+        ${QUANTELL_DESKTOP_FILES}/${QUANTELL_APP_ID}.metainfo.xml @ONLY)
+    install(FILES ${QUANTELL_DESKTOP_FILES}/${QUANTELL_APP_ID}.desktop
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+    install(FILES ${QUANTELL_DESKTOP_FILES}/${QUANTELL_APP_ID}.metainfo.xml
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+    file(GLOB app_pngs ${QUANTELL_ICON_DIR}/app-*.png)
+    foreach(png ${app_pngs})
+        string(REGEX MATCH "([0-9]+)\\.png$" _ ${png})
+        install(FILES ${png}
+            DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${CMAKE_MATCH_1}x${CMAKE_MATCH_1}/apps
+            RENAME ${QUANTELL_APP_ID}.png)
+    endforeach()
+    install(FILES ${QUANTELL_ICON_DIR}/app.svg
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps
+        RENAME ${QUANTELL_APP_ID}.svg)
     set(CPACK_STRIP_FILES ON)
 
     set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
@@ -94,3 +110,7 @@ if(NOT WIN32)
 endif()
 
 include(CPack)
+
+if(QUANTELL_TESTS)
+    include(${CMAKE_CURRENT_LIST_DIR}/checks/checks.cmake)
+endif()

@@ -8,7 +8,7 @@
 # the end the user's registry and folders are as they were. ctest runs it on an X display
 # (installer). The later versions are the same build packed again by CPack with a later
 # version number, from the CPackConfig.cmake beside the .wxs.
-# Usage: tests/shell/check-installer.sh <msi> <setup> <zip> <wxs> <later version>
+# Usage: packaging/checks/check-installer.sh <msi> <setup> <zip> <wxs> <later version>
 source "$(dirname "$0")/../../scripts/lib.sh"
 usage="usage: check-installer.sh <msi> <setup> <zip> <wxs> <later version>"
 msi=$(realpath "${1:?$usage}") setup=$(realpath "${2:?$usage}") zip=$(realpath "${3:?$usage}")

@@ -1,5 +1,5 @@
-# Checks of the Windows program file and the Linux desktop files, each where it applies.
-# Included from this folder's CMakeLists.txt.
+# Checks of the program file, the packages and the Linux desktop files, each where it applies.
+# Included from packaging.cmake.
 
 set(version_check ${CMAKE_COMMAND} -DWINDRES=x86_64-w64-mingw32-windres -DPRODUCT=${PROJECT_NAME}
     -DVERSION=${PROJECT_VERSION} -DVERSION_TEXT=${QUANTELL_VERSION_TEXT})
@@ -25,15 +25,15 @@ if(WIN32)
 endif()
 
 add_test(NAME version_resource COMMAND ${version_check} -DRC=${QUANTELL_RC}
-    -DOBJECT=${CMAKE_CURRENT_BINARY_DIR}/quantell-rc.o
+    -DOBJECT=${PROJECT_BINARY_DIR}/packaging/quantell-rc.o
     -P ${CMAKE_CURRENT_LIST_DIR}/check-version-resource.cmake)
 
 add_test(NAME desktop_entry COMMAND desktop-file-validate
-    ${PROJECT_BINARY_DIR}/resources/${QUANTELL_APP_ID}.desktop)
+    ${QUANTELL_DESKTOP_FILES}/${QUANTELL_APP_ID}.desktop)
 # It exits with 0 after warnings; they count as failures here, hints do not.
 set_tests_properties(desktop_entry PROPERTIES FAIL_REGULAR_EXPRESSION "error|warning")
 
 add_test(NAME install_tree COMMAND ${CMAKE_COMMAND}
-    -DBUILD=${PROJECT_BINARY_DIR} -DPREFIX=${CMAKE_CURRENT_BINARY_DIR}/install-tree
+    -DBUILD=${PROJECT_BINARY_DIR} -DPREFIX=${PROJECT_BINARY_DIR}/packaging/install-tree
     -DAPP_ID=${QUANTELL_APP_ID}
     -P ${CMAKE_CURRENT_LIST_DIR}/check-install-tree.cmake)
