@@ -36,7 +36,8 @@ gtest_prefix=$cache/googletest-$(dpkg-query -W -f='${Version}' googletest)-mingw
 # The Qt of the host tools: its version picks the source, so moc and the libraries agree.
 qt_deb_version=$(dpkg-query -W -f='${Version}' qt6-base-dev-tools 2>/dev/null || true)
 qt_version=${qt_deb_version%%+*}
-qt_prefix=$cache/qt-$qt_version-mingw64-$(key "${qt_options[@]}")
+# The prefix also holds, in sources/, what of Qt's source went into each DLL (record_sources).
+qt_prefix=$cache/qt-$qt_version-mingw64-$(key "${qt_options[@]}" sources)
 
 # Writes a private apt source list with a deb-src line for each of the machine's own deb
 # entries for Debian's archives (one-line and deb822 forms), so apt follows whatever mirror
@@ -108,9 +109,34 @@ build_into() {
         { tail -30 "$build.configure.log" >&2; fail "$name's configuration failed"; }
     build_with_progress "$name" "$build" || fail "$name did not build (the failing step is above)"
     ninja -C "$build" install >/dev/null || fail "$name did not install into $prefix"
+    [[ $name != Qt ]] || record_sources "$build" "$source" "$prefix/sources"
     rm -rf "$build" "$build.configure.log"
     touch "$prefix/.complete"
     say "$name built in $(((SECONDS - start) / 60)) min $(((SECONDS - start) % 60)) s"
+}
+
+# For each DLL of the build, the files of Qt's source, headers included, that its own objects
+# were compiled from, one list a DLL (paths relative to the source): the third-party notices of
+# a package are made from them. A DLL's own objects are those it is linked from less those of
+# the DLLs it links to.
+record_sources() {
+    local build=$1 source=$2 out=$3 dll other
+    local -A objects
+    local dlls
+    dlls=$(ninja -C "$build" -t targets all | sed -n 's/^\([^:]*\.dll\): [A-Z].*/\1/p')
+    for dll in $dlls; do
+        objects[$dll]=$(ninja -C "$build" -t inputs "$dll" | grep '\.obj$' | sort -u)
+    done
+    mkdir -p "$out"
+    for dll in $dlls; do
+        local own=${objects[$dll]}
+        for other in $dlls; do
+            [[ $other != "$dll" && -z $(comm -13 <(echo "${objects[$dll]}") <(echo "${objects[$other]}")) ]] &&
+                own=$(comm -23 <(echo "$own") <(echo "${objects[$other]}"))
+        done
+        # shellcheck disable=SC2086
+        (cd "$build" && ninja -t deps $own) | sed -n "s|^    $source/||p" | sort -u >"$out/${dll##*/}.txt"
+    done
 }
 
 build_qt() {
