@@ -1,6 +1,6 @@
 #include "WindowLook.h"
 
-#include "Twips.h"
+#include "Layout.h"
 #include "platform/Platform.h"
 
 #include <QApplication>

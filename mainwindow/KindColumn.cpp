@@ -19,65 +19,6 @@ namespace quantell {
 
 namespace {
 
-const std::array<KindLook, 4> kLooks{{
-    {.kind = Kind::Length,
-     .prefix = "",
-     .option = "OpLength",
-     .word = "Length",
-     .japanese = "長さ",
-     .titleColour = QColor(0, 0, 0),
-     .x = 120,
-     .nameX = 1470,
-     .ansWidth = 1215,
-     .optionHeight = 225,
-     .nameTopRow0 = 1875,
-     .nameTopOffset = 75,
-     .numTab = {4, 6},
-     .unitTab = {5, 16}},
-    {.kind = Kind::Square,
-     .prefix = "S",
-     .option = "OpSquare",
-     .word = "Square",
-     .japanese = "面積",
-     .titleColour = QColor(255, 102, 0),
-     .x = 2280,
-     .nameX = 3600,
-     .ansWidth = 1215,
-     .optionHeight = 225,
-     .nameTopRow0 = 1845,
-     .nameTopOffset = 60,
-     .numTab = {7, 9},
-     .unitTab = {8, 21}},
-    {.kind = Kind::Cubic,
-     .prefix = "C",
-     .option = "OpCubic",
-     .word = "Cubic",
-     .japanese = "体積",
-     .titleColour = QColor(0, 0, 255),
-     .x = 4440,
-     .nameX = 5640,
-     .ansWidth = 1095,
-     .optionHeight = 255,
-     .nameTopRow0 = 1845,
-     .nameTopOffset = 60,
-     .numTab = {10, 12},
-     .unitTab = {11, 22}},
-    {.kind = Kind::Weight,
-     .prefix = "W",
-     .option = "OpWeight",
-     .word = "Weight",
-     .japanese = "重さ",
-     .titleColour = QColor(0, 128, 0),
-     .x = 6600,
-     .nameX = 7800,
-     .ansWidth = 1095,
-     .optionHeight = 255,
-     .nameTopRow0 = 1845,
-     .nameTopOffset = 60,
-     .numTab = {13, 15},
-     .unitTab = {14, 65}},
-}};
-
 const QColor kActiveShade(255, 255, 255);
 const QColor kInactiveShade(204, 204, 204);
 
@@ -88,40 +29,24 @@ QString unitName(Kind kind, int index) {
 
 } // namespace
 
-const KindLook& lookOf(Kind kind) {
-    return kLooks[static_cast<std::size_t>(kind)];
-}
-
-QString controlName(const KindLook& look, const char* array, int index) {
-    return QStringLiteral("%1%2(%3)").arg(look.prefix, array).arg(index);
-}
-
-// The column's rows: option button, two input rows, seven result rows.
 KindColumn::KindColumn(Kind kind, QWidget* window, Messenger& messenger, TabStops& tabStops)
     : QObject(window), m_look(lookOf(kind)), m_window(window), m_messenger(messenger) {
-    const KindLook& look = m_look;
-    const int x = look.x;
-    m_option =
-        placed(new QRadioButton(look.word, window), look.option, {x, 600, 855, look.optionHeight});
+    const ColumnLayout layout = columnLayout(m_look);
+    m_option = placed(new QRadioButton(window), layout.option);
     growToText(m_option);
-    tabStops.emplace_back(static_cast<int>(kind), m_option);
+    tabStops.emplace_back(layout.option.tabIndex, m_option);
     for (int i = 0; i < 2; ++i) {
-        const int top = 960 + 360 * i;
-        m_num[i] = placed(new QLineEdit(window), controlName(look, "Num", i), {x, top, 855, 270});
-        m_unit[i] = placed(i == 0 ? new QComboBox(window) : new LockedComboBox(window),
-                           controlName(look, "Unit", i), {x + 960, top, i == 0 ? 855 : 615, 300});
-        tabStops.emplace_back(look.numTab[i], m_num[i]);
-        tabStops.emplace_back(look.unitTab[i], m_unit[i]);
+        m_num[i] = placed(new QLineEdit(window), layout.num[i]);
+        m_unit[i] =
+            placed(i == 0 ? new QComboBox(window) : new LockedComboBox(window), layout.unit[i]);
+        tabStops.emplace_back(layout.num[i].tabIndex, m_num[i]);
+        tabStops.emplace_back(layout.unit[i].tabIndex, m_unit[i]);
     }
     for (int i = 0; i < kUnitCount; ++i) {
-        const int top = 1800 + 360 * i;
-        m_ans[i] = placed(new ResultLabel(QString(), window), controlName(look, "Ans", i),
-                          {x, top, look.ansWidth, 255});
+        m_ans[i] = placed(new ResultLabel(QString(), window), layout.ans[i]);
         m_ans[i]->setAutoFillBackground(true);
         setColour(m_ans[i], QPalette::Window, kActiveShade);
-        const int nameTop = i == 0 ? look.nameTopRow0 : top + look.nameTopOffset;
-        m_unitName[i] = placed(new QLabel(window), controlName(look, "UnitName", i),
-                               {look.nameX, nameTop, 495, 195});
+        m_unitName[i] = placed(new QLabel(window), layout.unitName[i]);
     }
     bindControls();
     const QLocale locale;

@@ -1,11 +1,10 @@
 #pragma once
 
-#include "Layout.h"
+#include "FormLayout.h"
 #include "engine/AmountText.h"
 #include "engine/Catalogue.h"
 #include "report/ReportBlock.h"
 
-#include <QColor>
 #include <QObject>
 #include <QString>
 
@@ -22,28 +21,6 @@ namespace quantell {
 
 class Messenger;
 class ResultLabel;
-
-// What a kind's column is called, how it looks and where it stands on the main window.
-struct KindLook {
-    Kind kind;
-    const char* prefix;   // of the kind's control arrays: Num, SNum, CNum, WNum
-    const char* option;   // option button name
-    const char* word;     // option caption and window title word
-    const char* japanese; // the kind's name in accessible names and ComText's tip
-    QColor titleColour;   // TitleLabel while the kind is current
-    int x;                // column left edge, twips
-    int nameX;            // unit-name labels' left edge, twips
-    int ansWidth;         // result label width, twips
-    int optionHeight;     // twips
-    int nameTopRow0;      // unit-name label top in row 0; later rows sit nameTopOffset below
-    int nameTopOffset;    // their result label's top
-    std::array<int, 2> numTab, unitTab;
-};
-
-const KindLook& lookOf(Kind kind);
-
-// A control's name, "Num" + "(1)" for array members.
-QString controlName(const KindLook& look, const char* array, int index);
 
 // One kind's column of the main window: its option button, two amount boxes with their unit
 // lists, and seven result boxes with their unit names. It makes and keeps its controls, and

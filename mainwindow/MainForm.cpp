@@ -1,7 +1,7 @@
 #include "MainForm.h"
 
+#include "FormLayout.h"
 #include "KindColumn.h"
-#include "Layout.h"
 #include "ResultLabel.h"
 #include "look/Messenger.h"
 #include "look/WindowLook.h"
@@ -57,12 +57,9 @@ MainForm::MainForm(Messenger* messenger, QWidget* parent)
 // The title and the report box.
 void MainForm::createTitleAndReport(TabStops& tabStops) {
     const FormLayout& layout = formLayout();
-    m_title = placed(new QLabel(layout.title.text, this), layout.title.name, layout.title.twips);
-    m_title->setAlignment(Qt::AlignCenter);
-    m_title->setFont(uiGothic(18, true));
-    m_report = placed(new QPlainTextEdit(this), layout.report.name, layout.report.twips);
+    m_title = placed(new QLabel(this), layout.title);
+    m_report = placed(new QPlainTextEdit(this), layout.report);
     m_report->setTabChangesFocus(true);
-    m_report->setFont(proportionalGothic(9));
     m_report->setAccessibleName(QStringLiteral("変換結果のテキスト"));
     tabStops.emplace_back(layout.report.tabIndex, m_report);
 }
@@ -72,10 +69,10 @@ void MainForm::createCommands(TabStops& tabStops) {
     const FormLayout& layout = formLayout();
     std::array<QPushButton*, 8> buttons{};
     for (std::size_t i = 0; i < buttons.size(); ++i) {
-        const ControlSpec& row = layout.commands[i];
-        buttons[i] = placed(new QPushButton(row.text, this), row.name, row.twips);
+        const ControlSpec& spec = layout.commands[i];
+        buttons[i] = placed(new QPushButton(this), spec);
         buttons[i]->setAutoDefault(true); // a focused button takes Enter itself
-        tabStops.emplace_back(row.tabIndex, buttons[i]);
+        tabStops.emplace_back(spec.tabIndex, buttons[i]);
     }
     const auto button = [&buttons](Command command) {
         return buttons[static_cast<std::size_t>(command)];

@@ -1,7 +1,8 @@
 #include "Info.h"
 
-#include "ShellLook.h"
+#include "look/Layout.h"
 #include "look/WindowLook.h"
+#include "resources/Icons.h"
 #include "resources/Product.h"
 
 #include <QApplication>
@@ -12,26 +13,23 @@ namespace quantell {
 
 namespace {
 
+constexpr QSize kInfoTwips{5040, 2910};
+
 // clang-format off
-const LabelRow labels[] = {
-    {.name = "lblTitle", .text = product::name, .twips = {1050, 240, 2925, 495}, .face = uiGothic, .points = 24, .bold = true, .colour = QColor(0, 0, 255)},
-    {.name = "lblVersion", .text = product::versionCaption, .twips = {3360, 780, 1365, 225}, .face = uiGothic, .points = 12},
-    {.name = "lblDescription", .text = "ヤード・ポンド法×メートル法の簡単な単位変換ソフトです。", .twips = {1200, 1200, 2925, 450}, .face = proportionalGothic, .points = 11.25, .colour = Qt::black, .alignment = Qt::AlignLeft | Qt::AlignTop, .wrap = true},
-    {.name = "Label1", .text = product::copyright, .twips = {600, 2040, 4095, 255}},
+const ControlSpec kIcon{.name = "picIcon", .twips = {240, 240, 540, 540}};
+// The engraved separator: a grey line with a white one just below it.
+const ControlSpec kLines[] = {
+    {.name = "Line1(1)", .twips = {96, 1845, 4856, 15}, .fill = QColor(128, 128, 128)},
+    {.name = "Line1(0)", .twips = {96, 1860, 4856, 30}, .fill = QColor(255, 255, 255)},
+};
+const ControlSpec kOk{.name = "cmdOK", .twips = {3600, 2400, 1215, 375}, .text = "OK", .tabIndex = 0};
+const ControlSpec kLabels[] = {
+    {.name = "lblTitle", .twips = {1050, 240, 2925, 495}, .text = product::name, .face = {uiGothic, 24, true}, .colour = QColor(0, 0, 255), .alignment = Qt::AlignLeft},
+    {.name = "lblVersion", .twips = {3360, 780, 1365, 225}, .text = product::versionCaption, .face = {uiGothic, 12}, .alignment = Qt::AlignLeft},
+    {.name = "lblDescription", .twips = {1200, 1200, 2925, 450}, .text = "ヤード・ポンド法×メートル法の簡単な単位変換ソフトです。", .face = {proportionalGothic, 11.25}, .colour = Qt::black, .alignment = Qt::AlignLeft | Qt::AlignTop, .wrap = true},
+    {.name = "Label1", .twips = {600, 2040, 4095, 255}, .text = product::copyright, .alignment = Qt::AlignLeft},
 };
 // clang-format on
-
-// The engraved separator: a grey line with a white one just below it.
-struct LineRow {
-    const char* name;
-    int y, thickness; // twips, pixels
-    QRgb colour;
-};
-const LineRow lines[] = {
-    {"Line1(1)", 1845, 1, qRgb(128, 128, 128)},
-    {"Line1(0)", 1860, 2, qRgb(255, 255, 255)},
-};
-constexpr int lineLeft = 96, lineRight = 4952;
 
 } // namespace
 
@@ -39,40 +37,30 @@ Info::Info() {
     setUpWindow(this, "Info",
                 Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                     Qt::WindowCloseButtonHint,
-                {5040, 2910});
+                kInfoTwips);
     setWindowTitle(QStringLiteral("アプリケーション情報・著作権表示"));
     // A tool window does not keep the program alive by itself; this one must while it is
     // open, also after the main window has gone.
     setAttribute(Qt::WA_QuitOnClose);
     setAttribute(Qt::WA_DeleteOnClose);
 
-    auto* icon = new QLabel(this);
-    icon->setObjectName("picIcon");
+    auto* icon = placed(new QLabel(this), kIcon);
     icon->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     icon->setLineWidth(2);
     icon->setAlignment(Qt::AlignCenter);
-    icon->setPixmap(QApplication::windowIcon().pixmap(iconPixels));
-    icon->setGeometry(pixels(240), pixels(240), pixels(540), pixels(540));
+    icon->setPixmap(QApplication::windowIcon().pixmap(kIconPixels));
 
-    for (const LineRow& row : lines) {
-        auto* line = new QWidget(this);
-        line->setObjectName(row.name);
-        line->setAutoFillBackground(true);
-        setColour(line, QPalette::Window, row.colour);
-        line->setGeometry(pixels(lineLeft), pixels(row.y), pixels(lineRight) - pixels(lineLeft),
-                          row.thickness);
-    }
+    for (const ControlSpec& line : kLines)
+        placed(new QWidget(this), line);
 
     // OK is both the default button (Enter) and, as Esc closes a dialog, the cancel button.
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
-    ok->setObjectName("cmdOK");
-    ok->setAccessibleName(QStringLiteral("OK"));
+    auto* ok = placed(new QPushButton(this), kOk);
+    ok->setAccessibleName(kOk.text);
     ok->setDefault(true);
-    ok->setGeometry(pixels(3600), pixels(2400), pixels(1215), pixels(375));
     connect(ok, &QPushButton::clicked, this, &QWidget::close);
     ok->setFocus();
 
-    addLabels(this, labels);
+    placeLabels(this, kLabels);
 }
 
 } // namespace quantell

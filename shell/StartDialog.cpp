@@ -1,8 +1,9 @@
 #include "StartDialog.h"
 
-#include "ShellLook.h"
+#include "look/Layout.h"
 #include "look/WindowLook.h"
 #include "platform/Platform.h"
+#include "resources/Icons.h"
 #include "resources/Product.h"
 
 #include <QApplication>
@@ -15,34 +16,32 @@ namespace quantell {
 
 namespace {
 
-// Positions are relative to Frame1; every label sizes itself to its text.
+constexpr QSize kStartDialogTwips{5265, 1875};
+
+// Every control but the frame lies inside Frame1, placed from its corner; every label sizes
+// itself to its text.
 // clang-format off
-const LabelRow labels[] = {
-    {.name = "lblCompanyProduct", .text = product::maker, .twips = {360, 240, 0, 0}, .face = uiGothic, .points = 12, .bold = true},
-    {.name = "lblProductName", .text = product::name, .twips = {1560, 480, 0, 0}, .face = uiGothic, .points = 26.25, .bold = true, .colour = QColor(0, 0, 192)},
-    {.name = "lblPlatform", .text = platform::caption, .twips = {1680, 1080, 0, 0}, .face = uiGothic, .points = 12, .bold = true, .alignment = Qt::AlignRight},
-    {.name = "lblVersion", .text = product::versionCaption, .twips = {3360, 1080, 0, 0}, .face = proportionalGothic, .points = 12, .bold = true, .alignment = Qt::AlignRight},
-    {.name = "lblCopyright", .text = product::copyright, .twips = {1560, 1440, 0, 0}},
+const ControlSpec kFrame{.name = "Frame1", .twips = {120, 0, 5040, 1770}};
+const ControlSpec kLogo{.name = "imgLogo", .twips = {600, 840, 480, 480}};
+const ControlSpec kLabels[] = {
+    {.name = "lblCompanyProduct", .twips = {360, 240, 0, 0}, .text = product::maker, .face = {uiGothic, 12, true}, .alignment = Qt::AlignLeft},
+    {.name = "lblProductName", .twips = {1560, 480, 0, 0}, .text = product::name, .face = {uiGothic, 26.25, true}, .colour = QColor(0, 0, 192), .alignment = Qt::AlignLeft},
+    {.name = "lblPlatform", .twips = {1680, 1080, 0, 0}, .text = platform::caption, .face = {uiGothic, 12, true}, .alignment = Qt::AlignRight},
+    {.name = "lblVersion", .twips = {3360, 1080, 0, 0}, .text = product::versionCaption, .face = {proportionalGothic, 12, true}, .alignment = Qt::AlignRight},
+    {.name = "lblCopyright", .twips = {1560, 1440, 0, 0}, .text = product::copyright, .alignment = Qt::AlignLeft},
 };
 // clang-format on
 
 } // namespace
 
 StartDialog::StartDialog() {
-    setUpWindow(this, "StartDialog", Qt::SplashScreen | Qt::FramelessWindowHint, {5265, 1875});
+    setUpWindow(this, "StartDialog", Qt::SplashScreen | Qt::FramelessWindowHint, kStartDialogTwips);
     setAccessibleName(product::name);
 
-    auto* frame = new QFrame(this);
-    frame->setObjectName("Frame1");
+    auto* frame = placed(new QFrame(this), kFrame);
     frame->setFrameStyle(QFrame::Box | QFrame::Plain);
-    frame->setGeometry(pixels(120), 0, pixels(5040), pixels(1770));
-
-    auto* logo = new QLabel(frame);
-    logo->setObjectName("imgLogo");
-    logo->setPixmap(QApplication::windowIcon().pixmap(iconPixels));
-    logo->setGeometry(pixels(600), pixels(840), iconPixels, iconPixels);
-
-    addLabels(frame, labels);
+    placed(new QLabel(frame), kLogo)->setPixmap(QApplication::windowIcon().pixmap(kIconPixels));
+    placeLabels(frame, kLabels);
 
     auto* timer = new QTimer(this);
     timer->setObjectName("Timer1");

@@ -1,0 +1,63 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QList>
+#include <QRect>
+#include <QString>
+
+#include <span>
+
+class QLabel;
+class QWidget;
+
+namespace quantell {
+
+// The windows' fixed layouts are given in twips, 15 to a logical pixel (96 dots per inch);
+// Qt's scaling does the rest.
+inline constexpr int kTwipsPerPixel = 15;
+
+constexpr int pixels(int twips) {
+    return twips / kTwipsPerPixel;
+}
+
+// Edge by edge, so that a line from one point to another keeps the pixels of its ends.
+QRect toPixels(const QRect& twips);
+
+// A face of the layouts: one of the windows' Gothic families at a size; none keeps the face of
+// the window.
+struct Face {
+    QFont (*family)(qreal points, bool bold) = nullptr;
+    qreal points = 0;
+    bool bold = false;
+};
+
+// One control of a window's fixed layout: what it is called, where it lies and how it reads.
+struct ControlSpec {
+    QString name;
+    QRect twips;       // a label of no size takes exactly the size of its text
+    QString text = {}; // caption at creation
+    Face face = {};
+    QColor colour = {}; // of its text; none keeps the palette's
+    QColor fill = {};   // of its background; none keeps the window's
+    Qt::Alignment alignment = {};
+    bool wrap = false;
+    int tabIndex = -1; // of a control that takes the focus
+};
+
+// Sets what `spec` says of any control but its caption.
+void dress(QWidget* control, const ControlSpec& spec);
+
+// `control`, named, placed, captioned and dressed as `spec` says.
+template <typename Control> Control* placed(Control* control, const ControlSpec& spec) {
+    if constexpr (requires { control->setText(spec.text); })
+        control->setText(spec.text);
+    dress(control, spec);
+    return control;
+}
+
+// The labels of a layout table on `parent`, made after its other controls and then grown to
+// their texts, so that one that grows moves those below it.
+QList<QLabel*> placeLabels(QWidget* parent, std::span<const ControlSpec> specs);
+
+} // namespace quantell

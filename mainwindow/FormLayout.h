@@ -1,0 +1,65 @@
+#pragma once
+
+#include "engine/Catalogue.h"
+#include "look/Layout.h"
+
+#include <QColor>
+#include <QSize>
+#include <QWidget>
+
+#include <array>
+#include <utility>
+#include <vector>
+
+namespace quantell {
+
+inline constexpr QSize kMainFormTwips{11205, 4350};
+
+// The command buttons, in the order of their rows.
+enum class Command { Change, Clear, Info, Quit, Text, TextClear, Clip, Note };
+
+// The window's own controls; each kind's column is laid out by columnLayout().
+struct FormLayout {
+    std::array<ControlSpec, 8> commands; // in Command order
+    ControlSpec title;
+    ControlSpec report;
+};
+
+const FormLayout& formLayout();
+
+// What a kind's column is called, how it looks and where it stands on the main window.
+struct KindLook {
+    Kind kind;
+    const char* prefix;   // of the kind's control arrays: Num, SNum, CNum, WNum
+    const char* option;   // option button name
+    const char* word;     // option caption and window title word
+    const char* japanese; // the kind's name in accessible names and ComText's tip
+    QColor titleColour;   // TitleLabel while the kind is current
+    int x;                // column left edge, twips
+    int nameX;            // unit-name labels' left edge, twips
+    int ansWidth;         // result label width, twips
+    int optionHeight;     // twips
+    int nameTopRow0;      // unit-name label top in row 0; later rows sit nameTopOffset below
+    int nameTopOffset;    // their result label's top
+    std::array<int, 2> numTab, unitTab;
+};
+
+const KindLook& lookOf(Kind kind);
+
+// A control's name, "Num" + "(1)" for array members.
+QString controlName(const KindLook& look, const char* array, int index);
+
+// A kind's column as laid out: its option button, two amount boxes with their unit lists, and
+// seven result boxes with their unit names, row i for unit i.
+struct ColumnLayout {
+    ControlSpec option;
+    std::array<ControlSpec, 2> num, unit;
+    std::array<ControlSpec, kUnitCount> ans, unitName;
+};
+
+ColumnLayout columnLayout(const KindLook& look);
+
+// The controls that take the focus, at their tab indexes.
+using TabStops = std::vector<std::pair<int, QWidget*>>;
+
+} // namespace quantell
