@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstdio>
 #include <optional>
 
 namespace quantell {
@@ -49,6 +50,35 @@ std::string formatResult(double value, std::string_view decimalPoint) {
     if (text == "-0.0")
         text.erase(0, 1);
     return text.replace(text.find('.'), 1, decimalPoint);
+}
+
+std::string exponentForm(std::string_view result, int digits) {
+    digits = std::max(digits, kLeastExponentDigits);
+    const bool negative = result.starts_with('-');
+    const std::string_view body = result.substr(negative ? 1 : 0);
+    const auto isDigit = [](char c) { return c >= '0' && c <= '9'; };
+    const std::size_t pointAt = std::ranges::find_if_not(body, isDigit) - body.begin();
+    const std::size_t fractionAt =
+        std::find_if(body.begin() + pointAt, body.end(), isDigit) - body.begin();
+    const std::string all = std::string(body.substr(0, pointAt)).append(body.substr(fractionAt));
+    const std::size_t lead = std::min(all.find_first_not_of('0'), all.size());
+    int exponent = lead == all.size() ? 0 : int(pointAt) - int(lead) - 1;
+    std::string mantissa = all.substr(lead, std::size_t(digits));
+    mantissa.resize(std::size_t(digits), '0');
+    const std::size_t next = lead + std::size_t(digits);
+    bool carry = next < all.size() && all[next] >= '5';
+    for (int i = digits - 1; carry && i >= 0; --i) {
+        carry = mantissa[i] == '9';
+        mantissa[i] = carry ? '0' : char(mantissa[i] + 1);
+    }
+    if (carry) { // 9.99 rounds up to 10.0
+        mantissa.insert(0, 1, '1').pop_back();
+        ++exponent;
+    }
+    char tail[16];
+    std::snprintf(tail, sizeof tail, "e%+03d", exponent);
+    return std::string(negative ? "-" : "") + mantissa[0] +
+           std::string(body.substr(pointAt, fractionAt - pointAt)) + mantissa.substr(1) + tail;
 }
 
 ConversionResult convert(Kind kind, const ConversionInput& input, const Separators& separators) {

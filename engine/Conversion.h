@@ -41,4 +41,11 @@ ConversionResult convert(Kind kind, const ConversionInput& input, const Separato
 // digits, with zeros up to the units place where those end before the point.
 std::string formatResult(double value, std::string_view decimalPoint);
 
+// A result too long to show whole: `result` (a text of formatResult, "-39370078740157.4803")
+// rounded half up to `digits` significant digits, three at least, in exponent form with the
+// result's own decimal point ("-3.94e+13"). It works on the digits of the text, not on a double,
+// so it shows no digit the text does not hold.
+std::string exponentForm(std::string_view result, int digits);
+inline constexpr int kLeastExponentDigits = 3;
+
 } // namespace quantell

@@ -51,6 +51,29 @@ bool showsNear(std::string text, double value, std::string_view decimalPoint) {
     return std::fabs(shown - value) <= std::pow(10.0L, std::max(-4, integerDigits - 15)) / 2 + step;
 }
 
+// Rounded to `digits` in exponent form, a result reads d<point>dd…e±NN with as many digits as
+// asked for, three at least, and back within half a unit of its last kept digit.
+bool roundsNear(const std::string& text, int digits, std::string_view decimalPoint) {
+    std::string form = exponentForm(text, digits);
+    const std::size_t kept = std::size_t(std::max(digits, kLeastExponentDigits));
+    const bool negative = form.starts_with('-');
+    const std::size_t e = form.find('e');
+    if (e == std::string::npos ||
+        form.compare(negative + 1, decimalPoint.size(), decimalPoint) != 0 ||
+        e != negative + kept + decimalPoint.size() ||
+        !isDigits(form.substr(negative, 1) +
+                  form.substr(negative + 1 + decimalPoint.size(), kept - 1)))
+        return false;
+    const int exponent = std::atoi(form.c_str() + e + 1);
+    const auto read = [&](std::string t) {
+        t.replace(t.find(decimalPoint), decimalPoint.size(), ".");
+        return std::strtold(t.c_str(), nullptr);
+    };
+    const long double full = read(text);
+    const long double unit = std::pow(10.0L, exponent - int(kept) + 1);
+    return std::fabs(read(form) - full) <= unit / 2 + std::fabs(full) * 1e-18L;
+}
+
 int unitIndex(FuzzedDataProvider& data) {
     // Mostly real units so that conversions run, sometimes any int at all.
     return data.ConsumeBool() ? data.ConsumeIntegralInRange(0, kUnitCount - 1)
@@ -66,6 +89,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
     const int secondUnit = unitIndex(data);
     const bool secondEnabled = data.ConsumeBool();
     const Separators& separators = data.PickValueInArray(kSeparators);
+    const int exponentDigits = data.ConsumeIntegralInRange(0, 17);
     const std::string firstText = data.ConsumeRandomLengthString();
     const std::string secondText = data.ConsumeRemainingBytesAsString();
 
@@ -76,7 +100,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
         require(amount.reading == Amount::Number ? std::isfinite(amount.value) : amount.value == 0);
         const std::string text = formatResult(amount.value, separators.decimalPoint);
         require(looksLikeResult(text, separators.decimalPoint) &&
-                showsNear(text, amount.value, separators.decimalPoint));
+                showsNear(text, amount.value, separators.decimalPoint) &&
+                roundsNear(text, exponentDigits, separators.decimalPoint));
     }
 
     const ConversionInput input{firstText, secondText, firstUnit, secondUnit, secondEnabled};
@@ -92,7 +117,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
         const bool secondCounts = secondEnabled && second.reading == Amount::Number;
         require(result.secondText == (secondCounts ? secondText : "0"));
         for (const std::string& text : result.results)
-            require(looksLikeResult(text, separators.decimalPoint));
+            require(looksLikeResult(text, separators.decimalPoint) &&
+                    roundsNear(text, exponentDigits, separators.decimalPoint));
     } else {
         // Nothing partial: the texts as they were and no result at all.
         require(result.firstText == firstText && result.secondText == secondText);

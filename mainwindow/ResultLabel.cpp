@@ -1,5 +1,7 @@
 #include "ResultLabel.h"
 
+#include "engine/Conversion.h"
+
 #include <QAccessibleWidget>
 #include <QAction>
 #include <QEvent>
@@ -13,39 +15,6 @@ namespace quantell {
 
 namespace {
 constexpr qreal kStepPoints = 0.5;
-constexpr int kLeastDigits = 3;
-
-bool isDigit(QChar c) {
-    return c >= u'0' && c <= u'9';
-}
-
-// `result` ("-39370078740157.4803") with `digits` significant digits, rounded half up, in
-// exponent form ("-3.94e+13") with the result's own decimal point. It works on the digits of
-// the text, not on a double, so it shows no digit the text does not hold.
-QString exponentForm(const QString& result, int digits) {
-    const bool negative = result.startsWith(u'-');
-    const QString body = result.sliced(negative ? 1 : 0);
-    const qsizetype pointAt = std::find_if_not(body.begin(), body.end(), isDigit) - body.begin();
-    const qsizetype fractionAt =
-        std::find_if(body.begin() + pointAt, body.end(), isDigit) - body.begin();
-    const QString all = body.first(pointAt) + body.sliced(fractionAt);
-    const qsizetype lead =
-        std::find_if(all.begin(), all.end(), [](QChar c) { return c != u'0'; }) - all.begin();
-    int exponent = int(pointAt - lead) - 1;
-    QString mantissa = all.sliced(lead).leftJustified(digits, u'0', true);
-    bool carry = lead + digits < all.size() && all[lead + digits] >= u'5';
-    for (qsizetype i = digits - 1; carry && i >= 0; --i) {
-        carry = mantissa[i] == u'9';
-        mantissa[i] = carry ? u'0' : QChar(mantissa[i].unicode() + 1);
-    }
-    if (carry) { // 9.99 rounds up to 10.0
-        mantissa = u'1' + mantissa.first(digits - 1);
-        ++exponent;
-    }
-    return (negative ? QStringLiteral("-") : QString()) + mantissa[0] +
-           body.sliced(pointAt, fractionAt - pointAt) + mantissa.sliced(1) +
-           QString::asprintf("e%+03d", exponent);
-}
 
 // What a screen reader gets from a result box: its accessible name (kind and unit), and the
 // full value it holds as its text (what AT-SPI readers speak of a label) and as its value
@@ -158,10 +127,14 @@ ResultLabel::Drawn ResultLabel::drawn() const {
     // Its size and leading digits tell most of a value: rounded in exponent form at the normal
     // size, with as many digits as fit, and three even where they do not.
     face = font();
-    int digits = kLeastDigits;
-    while (fits(exponentForm(full, digits + 1)))
+    const std::string digitsOfFull = full.toStdString();
+    const auto rounded = [&](int digits) {
+        return QString::fromStdString(exponentForm(digitsOfFull, digits));
+    };
+    int digits = kLeastExponentDigits;
+    while (fits(rounded(digits + 1)))
         ++digits;
-    return {face, exponentForm(full, digits)};
+    return {face, rounded(digits)};
 }
 
 bool ResultLabel::isWhole(const Drawn& shown) const {

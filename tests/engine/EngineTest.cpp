@@ -122,5 +122,28 @@ TEST(Conversion, FormatsResults) {
     }
 }
 
+struct ExponentRow {
+    std::string_view result;
+    int digits;
+    std::string_view form;
+};
+
+const ExponentRow kExponentForms[] = {
+    {"1000000000000000000000000000000000000.0", 7, "1.000000e+36"},
+    {"-39370078740157.4803", 3, "-3.94e+13"},
+    {"999999999999999000000000000000.0", 4, "1.000e+30"}, // the carry runs through every 9
+    {"1234567,5", 6, "1,23457e+06"},                      // half up, in the result's own point
+    {"0.0123", 5, "1.2300e-02"},
+    {"123456789.0", 1, "1.23e+08"}, // never fewer than three digits
+    {"0.0", 3, "0.00e+00"},
+};
+
+TEST(Conversion, RoundsLongResultsInExponentForm) {
+    for (const ExponentRow& row : kExponentForms) {
+        SCOPED_TRACE(row.result);
+        EXPECT_EQ(exponentForm(row.result, row.digits), row.form);
+    }
+}
+
 } // namespace
 } // namespace quantell
