@@ -5,7 +5,6 @@
 #include "ResultLabel.h"
 #include "look/Messenger.h"
 #include "look/WindowLook.h"
-#include "platform/Platform.h"
 #include "report/ReportActions.h"
 #include "report/ReportBlock.h"
 #include "resources/Icons.h"
@@ -142,27 +141,8 @@ void MainForm::copyReportToClipboard() {
 }
 
 void MainForm::startEditor() {
-    const EditorStart start = startTextEditor();
-    QStringList lookedFor = platform::textEditorsLookedFor();
-    QString text;
-    if (start.outcome != EditorStart::Started && !start.unstartedDefault.isEmpty()) {
-        text = QStringLiteral("既定のテキストエディタ「%1」を起動できませんでした。")
-                   .arg(start.unstartedDefault);
-        lookedFor.removeFirst(); // the default, named already
-    }
-    switch (start.outcome) {
-    case EditorStart::Started:
-        return;
-    case EditorStart::NotFound:
-        text += (text.isEmpty() ? QStringLiteral("テキストエディタが見つかりませんでした")
-                                : QStringLiteral("ほかのテキストエディタも見つかりませんでした")) +
-                QStringLiteral("（探したもの：%1）。").arg(lookedFor.join(QStringLiteral("、")));
-        break;
-    case EditorStart::Failed:
-        text += QStringLiteral("テキストエディタを起動できませんでした。");
-        break;
-    }
-    m_messenger.warn(this, text);
+    if (const QString warning = editorWarning(startTextEditor()); !warning.isEmpty())
+        m_messenger.warn(this, warning);
 }
 
 void MainForm::copyText(const QString& text) {

@@ -26,11 +26,13 @@ struct DefaultEditor {
 // found through the absolute PATH entries only.
 DefaultEditor startDefaultTextEditor();
 
-// The absolute path of the plain-text editor to start when there is no default, or empty.
-QString textEditorPath();
+// What the desktop's default is, as a warning names it where there is none; empty on a system
+// that has no default to look for.
+QString defaultTextEditorKind();
 
-// What the two look for, in order, as a warning names them: the default first, where the
-// system has one.
-QStringList textEditorsLookedFor();
+// The plain-text editors started where there is no default, most wanted first, and the
+// absolute path of the first one found, or empty.
+QStringList textEditorNames();
+QString textEditorPath();
 
 } // namespace quantell::platform

@@ -130,8 +130,12 @@ QString textEditorPath() {
     return {};
 }
 
-QStringList textEditorsLookedFor() {
-    return QStringList{QStringLiteral("text/plain の既定のアプリケーション")} + kEditorNames;
+QString defaultTextEditorKind() {
+    return QStringLiteral("text/plain の既定のアプリケーション");
+}
+
+QStringList textEditorNames() {
+    return kEditorNames;
 }
 
 } // namespace quantell::platform

@@ -43,7 +43,11 @@ QString textEditorPath() {
     return QDir(QString::fromWCharArray(dir, static_cast<int>(length))).filePath(kNotepad);
 }
 
-QStringList textEditorsLookedFor() {
+QString defaultTextEditorKind() {
+    return {};
+}
+
+QStringList textEditorNames() {
     return {kNotepad};
 }
 

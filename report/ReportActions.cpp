@@ -20,10 +20,15 @@ bool copyToClipboard(const QString& text) {
 EditorStart startTextEditor(qint64* pid) {
     const platform::DefaultEditor byDefault = platform::startDefaultTextEditor();
     if (byDefault.started)
-        return {EditorStart::Started, {}};
+        return {EditorStart::Started};
     const QString program = platform::textEditorPath();
-    if (program.isEmpty())
-        return {EditorStart::NotFound, byDefault.name};
+    if (program.isEmpty()) {
+        // A default that exists is named already; one that does not was looked for too.
+        QStringList lookedFor = platform::textEditorNames();
+        if (byDefault.name.isEmpty() && !platform::defaultTextEditorKind().isEmpty())
+            lookedFor.prepend(platform::defaultTextEditorKind());
+        return {EditorStart::NotFound, byDefault.name, lookedFor};
+    }
     // What the editor prints is no business of the terminal Quantell was started from.
     QProcess editor;
     editor.setProgram(program);
@@ -31,6 +36,22 @@ EditorStart startTextEditor(qint64* pid) {
     editor.setStandardOutputFile(QProcess::nullDevice());
     editor.setStandardErrorFile(QProcess::nullDevice());
     return {editor.startDetached(pid) ? EditorStart::Started : EditorStart::Failed, byDefault.name};
+}
+
+QString editorWarning(const EditorStart& start) {
+    if (start.outcome == EditorStart::Started)
+        return {};
+    const QString unstarted =
+        start.unstartedDefault.isEmpty()
+            ? QString()
+            : QStringLiteral("既定のテキストエディタ「%1」を起動できませんでした。")
+                  .arg(start.unstartedDefault);
+    if (start.outcome == EditorStart::Failed)
+        return unstarted + QStringLiteral("テキストエディタを起動できませんでした。");
+    return unstarted +
+           (unstarted.isEmpty() ? QStringLiteral("テキストエディタが見つかりませんでした")
+                                : QStringLiteral("ほかのテキストエディタも見つかりませんでした")) +
+           QStringLiteral("（探したもの：%1）。").arg(start.lookedFor.join(u'、'));
 }
 
 } // namespace quantell

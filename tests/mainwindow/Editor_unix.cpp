@@ -1,4 +1,5 @@
 #include "WindowTest.h"
+#include "platform/Platform.h"
 
 #include <QFile>
 #include <QScopeGuard>
@@ -80,14 +81,13 @@ TEST_F(WindowTest, EditorIsTheDesktopDefaultThenOneFromTheListOrAWarningSaysWhat
     set("PATH", "/nonexistent"); // no default either: its program is nowhere
     // Had a program been started from rel/ or here, there would be no warning.
     click("ComNote");
-    EXPECT_EQ(
-        messenger.messages,
-        QStringList({"既定のテキストエディタ「Fake」を起動できませんでした。ほかのテキストエ"
-                     "ディタも見つかりませんでした（探したもの：gnome-text-editor、gedit、kate"
-                     "、kwrite、mousepad、pluma、xed、featherpad、leafpad）。",
-                     "テキストエディタが見つかりませんでした（探したもの：text/plain の既定"
-                     "のアプリケーション、gnome-text-editor、gedit、kate、kwrite、mousepad、"
-                     "pluma、xed、featherpad、leafpad）。"}));
+    const QString editors = platform::textEditorNames().join(u'、');
+    EXPECT_EQ(messenger.messages,
+              QStringList({"既定のテキストエディタ「Fake」を起動できませんでした。ほかのテキストエ"
+                           "ディタも見つかりませんでした（探したもの：" +
+                               editors + "）。",
+                           "テキストエディタが見つかりませんでした（探したもの：" +
+                               platform::defaultTextEditorKind() + "、" + editors + "）。"}));
 }
 
 } // namespace
