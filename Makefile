@@ -2,51 +2,49 @@
 #   make run     set up, build and start Quantell
 #   make test    set up, build and run every test
 # Further: screenshot, sanitize, bench, fuzz (FUZZ_SECONDS=n), format, install, package, clean.
-# Windows, cross-built here and run under Wine: windows (the portable zip), windows-test,
-# windows-screenshot, windows-bench, windows-engine-test (the engine alone, no Qt needed).
+# Windows, cross-built here and run under Wine: windows (the zip, the MSI and the setup
+# program), windows-test, windows-screenshot, windows-bench, windows-engine-test (the engine
+# alone, no Qt needed).
 
 SETUP := scripts/setup.sh
 FUZZ_SECONDS ?= 20
 SCREENSHOTS ?= build/default/screenshots
 
+# What the build of each CMake preset needs installed (scripts/setup.sh names the packages).
+needs.default := build test
+needs.asan := build test
+needs.release := build test bench
+needs.fuzz := fuzz
+
 .PHONY: run test build screenshot sanitize bench fuzz format install package clean \
 	windows windows-test windows-screenshot windows-bench windows-engine-test
 
-build:
-	@$(SETUP) build
-	@cmake --preset default >/dev/null
-	@cmake --build --preset default
+# preset-<name>: sets up, configures and builds the preset <name> of CMakePresets.json.
+preset-%:
+	@$(SETUP) $(needs.$*)
+	@cmake --preset $* >/dev/null
+	@cmake --build --preset $*
+
+build: preset-default
 
 run: build
 	@scripts/run.sh build/default/shell/quantell
 
-test:
-	@$(SETUP) build test
-	@cmake --preset default >/dev/null
-	@cmake --build --preset default
+test: preset-default
 	@ctest --preset default
 
 screenshot: build
 	@$(SETUP) screenshot
 	@scripts/screenshot.sh build/default $(SCREENSHOTS)
 
-sanitize:
-	@$(SETUP) build test
-	@cmake --preset asan >/dev/null
-	@cmake --build --preset asan
+sanitize: preset-asan
 	@ctest --preset asan
 
-bench:
-	@$(SETUP) build bench
-	@cmake --preset release >/dev/null
-	@cmake --build --preset release
+bench: preset-release
 	@scripts/bench.sh build/release
 	@scripts/startup-bench.sh build/release
 
-fuzz:
-	@$(SETUP) fuzz
-	@cmake --preset fuzz >/dev/null
-	@cmake --build --preset fuzz
+fuzz: preset-fuzz
 	@scripts/fuzz.sh build/fuzz $(FUZZ_SECONDS)
 
 format:
@@ -55,10 +53,8 @@ format:
 install: build
 	@cmake --install build/default --prefix $${PREFIX:-/usr/local}
 
-package:
-	@$(SETUP) build package
-	@cmake --preset release >/dev/null
-	@cmake --build --preset release
+package: preset-release
+	@$(SETUP) package
 	@cd build/release && rm -f *.deb && cpack -G DEB
 	@! command -v lintian >/dev/null || lintian --fail-on error,warning build/release/*.deb
 

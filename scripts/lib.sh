@@ -24,6 +24,9 @@ start_x() {
     export DISPLAY=:$display
 }
 
+# The main window's title as it opens, a pattern for "xdotool search --name".
+main_title='^Quantell - Length$'
+
 # Prints the id of the first visible window that "xdotool search" with options "$@" finds,
 # waiting for it two minutes at most (a new Wine prefix starts slowly).
 wait_window() {

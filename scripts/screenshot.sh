@@ -33,7 +33,7 @@ shoot() {
 # The splash is the program's first window; on Linux it has no plain X title to look for.
 splash=$(wait_window --classname '^quantell')
 shoot "${shots[0]}" "$splash"
-main=$(wait_window --name '^Quantell - Length$')
+main=$(wait_window --name "$main_title")
 wait_hidden "$splash" # it goes just after the main window comes
 shoot "${shots[1]}" "$main"
 if [[ ${#shots[@]} -gt 2 ]]; then

@@ -64,7 +64,7 @@ start_x
 start_wine
 WINEDEBUG=-all,+loaddll "$build/wine-run" "$build/shell/quantell.exe" 2>"$build/loaded.log" &
 on_exit "kill $!"
-main=$(wait_window --name '^Quantell - Length$')
+main=$(wait_window --name "$main_title")
 open_about "$main" >/dev/null
 dlls=$(loaded_dlls "$build/loaded.log" | grep -i '\.dll$') || die "no DLL in the trace of the run, $build/loaded.log"
 rm -rf "$build/runtime"

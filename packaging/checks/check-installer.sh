@@ -133,7 +133,7 @@ icon=$(wine reg query 'HKCU\Software\Microsoft\Installer\Products' /s | sed -n '
 cmp "$(winepath -u "${icon%$'\r'}")" "${wxs%/*}/app.ico" || die "the installed programs show no icon for it"
 wine "$installed/quantell.exe" &
 pid=$!
-main=$(window_named '^Quantell - Length$')
+main=$(window_named "$main_title")
 xdotool windowfocus --sync "$main" key alt+F4
 timeout 30 tail --pid="$pid" -f /dev/null || die "the installed program did not end when closed"
 
@@ -193,7 +193,7 @@ for ((i = 0; i < 300; i++)); do
 done
 next_page "$window" 3-finish
 press_enter "$window"
-main=$(window_named '^Quantell - Length$')
+main=$(window_named "$main_title")
 wait_hidden "$window"
 check_installed "$version"
 xdotool windowfocus --sync "$main" key alt+F4

@@ -10,7 +10,7 @@ on_exit "rm -rf '$dir'"
 cmake -E chdir "$dir" cmake -E tar xf "$zip"
 WINEDEBUG=-all,+loaddll wine "$dir"/*/quantell.exe 2>"$dir/loaded.log" &
 on_exit "kill $!"
-wait_window --name '^Quantell - Length$' >/dev/null
+wait_window --name "$main_title" >/dev/null
 loaded=$(loaded_dlls "$dir/loaded.log")
 strangers=$(grep -v "^$dir/" <<<"$loaded" || true)
 [[ -z $strangers ]] || die "loaded from outside the zip: $strangers"
