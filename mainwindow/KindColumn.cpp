@@ -6,12 +6,16 @@
 #include "look/Messenger.h"
 #include "look/WindowLook.h"
 
+#include <QAction>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QEvent>
 #include <QFocusEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
+#include <QMenu>
 #include <QRadioButton>
 #include <QTimer>
 
@@ -157,15 +161,58 @@ ReportBlock KindColumn::reportBlock() const {
     return block;
 }
 
+// An amount box's context menu (Menu key, Shift+F10 or right click): the box's own, then the
+// kind's seven results to copy, each under its unit. Result boxes take no focus, so this is the
+// keyboard's way to one value; it copies as a result box's own menu does.
+void KindColumn::showAmountMenu(QLineEdit* box, const QPoint& at) {
+    QMenu* menu = box->createStandardContextMenu();
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->addSeparator();
+    QMenu* results = menu->addMenu(QStringLiteral("結果をコピー(&K)"));
+    for (int i = 0; i < kUnitCount; ++i) {
+        const QString value = m_ans[i]->text();
+        QAction* copy = results->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(
+            QStringList{value, m_unitName[i]->text()}.join(u' ').trimmed()));
+        copy->setEnabled(!value.isEmpty());
+        connect(copy, &QAction::triggered, m_ans[i]->actions().constFirst(), &QAction::trigger);
+    }
+    menu->popup(at);
+}
+
 bool KindColumn::eventFilter(QObject* watched, QEvent* event) {
-    // An amount box selects its text whenever it gains the focus. The mouse press that gave
-    // the focus would place the cursor after a direct selection.
-    if (event->type() == QEvent::FocusIn) {
-        auto* box = static_cast<QLineEdit*>(watched);
-        if (static_cast<QFocusEvent*>(event)->reason() == Qt::MouseFocusReason)
+    auto* box = static_cast<QLineEdit*>(watched);
+    switch (event->type()) {
+    case QEvent::ContextMenu:
+        showAmountMenu(box, static_cast<QContextMenuEvent*>(event)->globalPos());
+        return true;
+    case QEvent::KeyPress:
+        // Shift+F10 opens the menu too: Windows makes a context menu of it itself, X11 does not.
+        if (static_cast<QKeyEvent*>(event)->keyCombination() ==
+            QKeyCombination(Qt::ShiftModifier, Qt::Key_F10)) {
+            const QPoint cursor = box->inputMethodQuery(Qt::ImCursorRectangle).toRect().center();
+            showAmountMenu(box, box->mapToGlobal(cursor));
+            return true;
+        }
+        break;
+    case QEvent::FocusIn:
+        // An amount box selects its text when it is entered: by Tab, by the program (a conversion,
+        // a kind chosen) or by a click, whose mouse press would place the cursor after a direct
+        // selection. The focus coming back, from a closed menu or to the window made active
+        // again, is no entering: text, cursor and selection stay, and the next key goes on.
+        switch (static_cast<QFocusEvent*>(event)->reason()) {
+        case Qt::MouseFocusReason:
             QTimer::singleShot(0, box, &QLineEdit::selectAll);
-        else
+            break;
+        case Qt::PopupFocusReason:
+        case Qt::ActiveWindowFocusReason:
+        case Qt::MenuBarFocusReason:
+            break;
+        default:
             box->selectAll();
+        }
+        break;
+    default:
+        break;
     }
     return QObject::eventFilter(watched, event);
 }

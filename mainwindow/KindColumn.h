@@ -53,6 +53,7 @@ protected:
 private:
     void bindControls();
     void onUnitChosen();
+    void showAmountMenu(QLineEdit* box, const QPoint& at);
 
     const KindLook& m_look;
     QWidget* m_window;

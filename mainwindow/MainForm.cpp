@@ -1,5 +1,6 @@
 #include "MainForm.h"
 
+#include "Accessible.h"
 #include "FormLayout.h"
 #include "KindColumn.h"
 #include "ResultLabel.h"
@@ -29,6 +30,7 @@ MainForm::MainForm(Messenger* messenger, QWidget* parent)
                     Qt::WindowCloseButtonHint,
                 kMainFormTwips);
     setWindowIcon(resourceIcon("main"));
+    installReaderInterfaces();
     TabStops tabStops;
     createCommands(tabStops);
     createTitleAndReport(tabStops);

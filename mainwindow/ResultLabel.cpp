@@ -1,8 +1,9 @@
 #include "ResultLabel.h"
 
 #include "engine/Conversion.h"
+#include "platform/Platform.h"
 
-#include <QAccessibleWidget>
+#include <QAccessible>
 #include <QAction>
 #include <QEvent>
 #include <QFontMetricsF>
@@ -16,53 +17,9 @@ namespace quantell {
 namespace {
 constexpr qreal kStepPoints = 0.5;
 
-// What a screen reader gets from a result box: its accessible name (kind and unit), and the
-// full value it holds as its text (what AT-SPI readers speak of a label) and as its value
-// (UI Automation's Value), never the shorter form it may draw.
-class ResultAccessible : public QAccessibleWidget, public QAccessibleTextInterface {
-public:
-    explicit ResultAccessible(ResultLabel* box) : QAccessibleWidget(box, QAccessible::StaticText) {}
-
-    void* interface_cast(QAccessible::InterfaceType type) override {
-        if (type == QAccessible::TextInterface)
-            return static_cast<QAccessibleTextInterface*>(this);
-        return QAccessibleWidget::interface_cast(type);
-    }
-    QString text(QAccessible::Text t) const override {
-        return t == QAccessible::Value ? value() : QAccessibleWidget::text(t);
-    }
-
-    // The text interface of a read-only text without a caret or selection.
-    QString text(int start, int end) const override { return value().mid(start, end - start); }
-    int characterCount() const override { return int(value().size()); }
-    void selection(int, int* start, int* end) const override { *start = *end = 0; }
-    int selectionCount() const override { return 0; }
-    void addSelection(int, int) override {}
-    void removeSelection(int) override {}
-    void setSelection(int, int, int) override {}
-    int cursorPosition() const override { return 0; }
-    void setCursorPosition(int) override {}
-    QRect characterRect(int) const override { return {}; }
-    int offsetAtPoint(const QPoint&) const override { return -1; }
-    void scrollToSubstring(int, int) override {}
-    QString attributes(int offset, int* start, int* end) const override {
-        *start = *end = offset;
-        return {};
-    }
-
-private:
-    QString value() const { return static_cast<const QLabel*>(widget())->text(); }
-};
-
-QAccessibleInterface* resultAccessible(const QString&, QObject* object) {
-    auto* box = qobject_cast<ResultLabel*>(object);
-    return box ? new ResultAccessible(box) : nullptr;
-}
 } // namespace
 
 ResultLabel::ResultLabel(const QString& text, QWidget* parent) : QLabel(text, parent) {
-    static const bool factoryInstalled = (QAccessible::installFactory(resultAccessible), true);
-    static_cast<void>(factoryInstalled);
     setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
     auto* copy = new QAction(QStringLiteral("コピー"), this);
@@ -76,11 +33,14 @@ void ResultLabel::showResult(const QString& result) {
     setText(result);
     updateFullValueTip();
     if (result != before && QAccessible::isActive()) {
-        // Readers that follow a text (AT-SPI) and those that follow a value (UI Automation).
+        // Readers that follow a text hear it change; where the bridge passes on a value too
+        // (UI Automation), so do those that follow a value.
         QAccessibleTextUpdateEvent textChange(this, 0, before, result);
         QAccessible::updateAccessibility(&textChange);
-        QAccessibleValueChangeEvent valueChange(this, result);
-        QAccessible::updateAccessibility(&valueChange);
+        if (platform::readersHearValueChanges) {
+            QAccessibleValueChangeEvent valueChange(this, result);
+            QAccessible::updateAccessibility(&valueChange);
+        }
     }
 }
 

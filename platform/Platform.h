@@ -15,6 +15,10 @@ QStringList proportionalFaces();
 // "for Windows", "for Linux": the system this build of the program is for.
 extern const char caption[];
 
+// Whether the system's screen-reader bridge passes on a changed value of a control that takes no
+// input, such as a result box (UI Automation announces it; AT-SPI only takes a changed text).
+extern const bool readersHearValueChanges;
+
 // The desktop's own default application for plain text, where the desktop names one.
 struct DefaultEditor {
     QString name; // empty where there is none

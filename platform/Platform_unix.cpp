@@ -26,6 +26,8 @@ QStringList proportionalFaces() {
     return {"IPAPGothic", "IPAexGothic", "Noto Sans CJK JP"};
 }
 
+const bool readersHearValueChanges = false;
+
 #ifdef Q_OS_MACOS
 const char caption[] = "for macOS";
 #else

@@ -24,6 +24,8 @@ QStringList proportionalFaces() {
     return withSystemFace({"ＭＳ Ｐゴシック", "MS PGothic", "Meiryo", "Yu Gothic"});
 }
 
+const bool readersHearValueChanges = true;
+
 const char caption[] = "for Windows";
 
 namespace {

@@ -1,5 +1,6 @@
 #include "WindowTest.h"
 #include "mainwindow/ResultLabel.h"
+#include "platform/Platform.h"
 
 #include <QAccessible>
 #include <QClipboard>
@@ -122,15 +123,8 @@ std::pair<qreal, qreal> inkOf(QLabel* box) {
 }
 
 // The full value of the result box a context menu opened on, through its "コピー".
-QString copyFromMenu(QLabel* box) {
-    QTimer::singleShot(0, box, [] {
-        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-        ASSERT_TRUE(menu && menu->actions().size() == 1 && menu->actions()[0]->text() == "コピー");
-        QTest::mouseClick(menu, Qt::LeftButton, {},
-                          menu->actionGeometry(menu->actions()[0]).center());
-    });
-    QContextMenuEvent event(QContextMenuEvent::Mouse, {}, box->mapToGlobal(QPoint()));
-    QApplication::sendEvent(box, &event);
+QString copyFromMenu(WindowTest& window, QLabel* box) {
+    window.throughMenu([box] { WindowTest::rightClick(box); }, {Qt::Key_Down, Qt::Key_Return});
     return QApplication::clipboard()->text();
 }
 
@@ -205,11 +199,12 @@ TEST_F(WindowTest, LongResultsShowWholeOrRoundedNeverClippedNorTooSmallAndReadIn
             ASSERT_TRUE(reader->textInterface());
             EXPECT_EQ(reader->textInterface()->text(0, int(full.size())), full);
             EXPECT_TRUE(heard.contains({ans(kind, i), QAccessible::TextUpdated}));
-            EXPECT_TRUE(heard.contains({ans(kind, i), QAccessible::ValueChanged}));
+            EXPECT_EQ(heard.contains({ans(kind, i), QAccessible::ValueChanged}),
+                      platform::readersHearValueChanges);
             seen << (rounded ? "exponent" : size < normal ? "smaller" : "fits");
         }
-        EXPECT_EQ(copyFromMenu(ans(kind, 0)), ans(kind, 0)->text());
-        EXPECT_EQ(copyFromMenu(ans(Kind::Length, 6)), ans(Kind::Length, 6)->text());
+        EXPECT_EQ(copyFromMenu(*this, ans(kind, 0)), ans(kind, 0)->text());
+        EXPECT_EQ(copyFromMenu(*this, ans(Kind::Length, 6)), ans(Kind::Length, 6)->text());
         EXPECT_EQ(form->reportText(), report);
         EXPECT_EQ(windowShows(kind) + windowShows(Kind::Length), shown);
         EXPECT_EQ(form->focusWidget(), focus); // where it is when the window is active again
@@ -248,6 +243,86 @@ TEST_F(WindowTest, ReportBlocksAppendAfterWhatTheBoxHoldsAndTheClipboardGetsExac
     click("ComText");
     EXPECT_TRUE(form->reportText().startsWith("\r\n\r\n ft  in\r\n=  mm\r\n=  cm\r\n"));
     EXPECT_TRUE(messenger.messages.isEmpty());
+}
+
+// A reader hears what each unit list is, by kind and term, and the entry it shows; a result box
+// by kind and unit, with its full value once (not again as a description where its tip repeats
+// it); and a result's 「コピー」 action copies as its menu does.
+TEST_F(WindowTest, ReadersHearWhatListsAndResultsAreAndWhatTheyHold) {
+    selectKind(Kind::Weight);
+    chooseUnit(Kind::Weight, 6);
+    type(num(Kind::Weight, 0), "123456789"); // some results are drawn rounded, in full in their tip
+    press(Qt::Key_Return);
+    for (const Kind kind : kAllKinds) {
+        for (int i = 0; i < 2; ++i) {
+            QAccessibleInterface* list = QAccessible::queryAccessibleInterface(unit(kind, i));
+            const QString entry = unit(kind, i)->currentText();
+            EXPECT_EQ(list->text(QAccessible::Name),
+                      QString(lookOf(kind).japanese) + (i == 0 ? "の単位" : "の補助単位"));
+            EXPECT_EQ(list->text(QAccessible::Value), entry);
+            EXPECT_EQ(list->textInterface()->text(0, list->textInterface()->characterCount()),
+                      entry);
+        }
+    }
+    for (int i = 0; i < kUnitCount; ++i) {
+        QLabel* box = ans(Kind::Weight, i);
+        SCOPED_TRACE(box->text().toStdString());
+        QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(box);
+        EXPECT_EQ(reader->text(QAccessible::Name),
+                  "重さの結果（" + get<QLabel>(Kind::Weight, "UnitName", i)->text() + "）");
+        EXPECT_EQ(reader->text(QAccessible::Value), box->text());
+        EXPECT_EQ(reader->textInterface()->text(0, reader->textInterface()->characterCount()),
+                  box->text());
+        EXPECT_EQ(reader->text(QAccessible::Description), "");
+        QApplication::clipboard()->clear();
+        ASSERT_EQ(reader->actionInterface()->actionNames(), QStringList("コピー"));
+        reader->actionInterface()->doAction("コピー");
+        EXPECT_EQ(QApplication::clipboard()->text(), box->text());
+    }
+    EXPECT_FALSE(ans(Kind::Weight, 0)->toolTip().isEmpty()); // a tip that would have repeated
+}
+
+// The keyboard's way to one result: the amount box's menu (Shift+F10, the Menu key or a right
+// click) offers the kind's seven results under their units and copies the one chosen in full.
+TEST_F(WindowTest, AmountMenuCopiesOneResultByKeyboard) {
+    selectKind(Kind::Weight);
+    chooseUnit(Kind::Weight, 6);
+    type(num(Kind::Weight, 0), "2");
+    press(Qt::Key_Return);
+    shiftF10(num(Kind::Weight, 0));
+    QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_K);
+    auto* results = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    ASSERT_TRUE(results);
+    QStringList entries;
+    for (QAction* entry : results->actions())
+        entries << entry->text();
+    EXPECT_EQ(entries,
+              QStringList({"&1 907184.0 mg", "&2 907.184 g", "&3 0.9072 kg", "&4 13999.7531 grain",
+                           "&5 512.0 dram", "&6 32.0 ounce", "&7 2.0 pound"}));
+    QTest::keyClick(results, Qt::Key_6);
+    EXPECT_EQ(QApplication::clipboard()->text(), "32.0");
+}
+
+// Closing a menu, chosen from or dismissed, gives the focus back without entering the box anew:
+// the amount being typed goes on. Entering by Tab still selects it to be typed over.
+TEST_F(WindowTest, ClosingAMenuLeavesTheAmountBeingTyped) {
+    selectKind(Kind::Cubic);
+    QLineEdit* box = num(Kind::Cubic, 0);
+    const std::pair<std::function<void()>, std::vector<Qt::Key>> menus[] = {
+        {[&] { rightClick(ans(Kind::Cubic, 2)); }, {Qt::Key_Down, Qt::Key_Return}},
+        {[&] { rightClick(ans(Kind::Cubic, 2)); }, {Qt::Key_Escape}},
+        {[&] { shiftF10(box); }, {Qt::Key_K, Qt::Key_1}},
+        {[&] { rightClick(box); }, {Qt::Key_Escape}},
+    };
+    for (const auto& [open, keys] : menus) {
+        type(box, "12");
+        throughMenu(open, keys);
+        QTest::keyClicks(QApplication::focusWidget(), "3");
+        click("ComText");
+    }
+    EXPECT_EQ(form->reportText().count("123 m'3 0 cm'3\r\n"), 4);
+    box->setFocus(Qt::TabFocusReason);
+    EXPECT_EQ(box->selectedText(), "123");
 }
 
 } // namespace

@@ -7,14 +7,18 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <stdexcept>
+#include <vector>
 
 // Failures print texts, not their bytes.
 inline void PrintTo(const QString& text, std::ostream* out) {
@@ -77,6 +81,27 @@ public:
         for (int i = 0; i < index; ++i)
             QTest::keyClick(popup, Qt::Key_Down);
         QTest::keyClick(popup, Qt::Key_Return);
+    }
+
+    // Opens a menu with `open` and answers it with `keys`, pressed in it and in the submenus they
+    // open, until it has closed and the window has the focus back (the offscreen platform
+    // leaves no window active after a popup, where a desktop gives the focus back).
+    void throughMenu(const std::function<void()>& open, std::vector<Qt::Key> keys) {
+        QTimer::singleShot(0, qApp, [keys = std::move(keys)] {
+            for (const Qt::Key key : keys)
+                QTest::keyClick(QApplication::activePopupWidget(), key);
+        });
+        open();
+        EXPECT_TRUE(QTest::qWaitFor([] { return !QApplication::activePopupWidget(); }));
+        QApplication::setActiveWindow(form.get());
+    }
+    // What a right click on `control` does.
+    static void rightClick(QWidget* control) {
+        QContextMenuEvent event(QContextMenuEvent::Mouse, {}, control->mapToGlobal(QPoint()));
+        QApplication::sendEvent(control, &event);
+    }
+    static void shiftF10(QWidget* control) {
+        QTest::keyClick(control, Qt::Key_F10, Qt::ShiftModifier);
     }
 
     // Enters the box as Tab does, which selects its text, then types over it.
