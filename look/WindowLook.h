@@ -5,7 +5,9 @@
 #include <QPalette>
 #include <QSize>
 
+class QAbstractButton;
 class QComboBox;
+class QKeyEvent;
 class QWidget;
 
 namespace quantell {
@@ -29,11 +31,16 @@ void setColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour);
 // The WCAG 2 contrast ratio of two colours, from 1 to 21.
 double contrastRatio(const QColor& a, const QColor& b);
 
+// The windows' keys, whatever modifiers are held: Enter clicks `enter`, Esc `escape`. False for
+// any other key.
+bool clickForEnterOrEsc(const QKeyEvent* event, QAbstractButton* enter, QAbstractButton* escape);
+
 // What every window of the program is, set before its controls are made: its name; `flags`
 // (its type and title-bar buttons) in a frame with no sizing border and no maximize box round a
 // fixed size given in twips (on Windows a fixed size alone still gets both); the windows' face
 // and their light look; tool tips that read at 4.5 : 1 or more. It opens in the middle of the
-// screen, at the size it has grown to.
+// screen at the size it has grown to, or, larger than the screen's free area, with its top left
+// corner in that area, so that its title bar and first controls can be reached.
 void setUpWindow(QWidget* window, const char* name, Qt::WindowFlags flags, QSize twips);
 
 } // namespace quantell

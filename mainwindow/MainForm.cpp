@@ -158,17 +158,8 @@ QString MainForm::reportText() const {
 
 void MainForm::keyPressEvent(QKeyEvent* event) {
     // Keys that the focused control did not take: Enter converts, Esc clears.
-    switch (event->key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        m_comChange->click();
-        break;
-    case Qt::Key_Escape:
-        m_comClear->click();
-        break;
-    default:
+    if (!clickForEnterOrEsc(event, m_comChange, m_comClear))
         QWidget::keyPressEvent(event);
-    }
 }
 
 bool MainForm::eventFilter(QObject* watched, QEvent* event) {

@@ -53,14 +53,19 @@ Info::Info() {
     for (const ControlSpec& line : kLines)
         placed(new QWidget(this), line);
 
-    // OK is both the default button (Enter) and, as Esc closes a dialog, the cancel button.
-    auto* ok = placed(new QPushButton(this), kOk);
-    ok->setAccessibleName(kOk.text);
-    ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, &QWidget::close);
-    ok->setFocus();
+    // OK is both the default button (Enter) and the cancel button (Esc).
+    m_ok = placed(new QPushButton(this), kOk);
+    m_ok->setAccessibleName(kOk.text);
+    m_ok->setDefault(true);
+    connect(m_ok, &QPushButton::clicked, this, &QWidget::close);
+    m_ok->setFocus();
 
     placeLabels(this, kLabels);
+}
+
+void Info::keyPressEvent(QKeyEvent* event) {
+    if (!clickForEnterOrEsc(event, m_ok, m_ok))
+        QDialog::keyPressEvent(event);
 }
 
 } // namespace quantell

@@ -4,13 +4,16 @@
 #include "shell/Info.h"
 #include "shell/StartDialog.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
+#include <QProxyStyle>
 #include <QPushButton>
+#include <QScreen>
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QTest>
@@ -97,8 +100,20 @@ std::tuple<QString, QRect, bool> textOf(QWidget* w) {
     return {};
 }
 
-// How many stems of an "m" drawn black on white in font a row through the middle of the
-// x-height tells apart: dark runs, with pixels at most half as dark as the darkest between them.
+// How many dark strokes a row of a grey image crosses: runs of pixels nearer the darkest of the
+// row than its lightest.
+int strokesAcross(const QImage& grey, int y) {
+    const uchar* row = grey.constScanLine(y);
+    const auto [darkest, lightest] = std::minmax_element(row, row + grey.width());
+    const int twiceHalfway = *darkest + *lightest;
+    int strokes = 0;
+    for (int x = 1; x < grey.width(); ++x)
+        strokes += 2 * row[x] < twiceHalfway && 2 * row[x - 1] >= twiceHalfway;
+    return strokes;
+}
+
+// How many stems of an "m" drawn black on white in `font` a row through the middle of the
+// x-height tells apart.
 int stemsOfM(const QFont& font) {
     const QFontMetrics metrics(font);
     QImage image(2 * metrics.height(), metrics.height(), QImage::Format_Grayscale8);
@@ -107,13 +122,37 @@ int stemsOfM(const QFont& font) {
     painter.setFont(font);
     painter.drawText(2, metrics.ascent(), QStringLiteral("m"));
     painter.end();
-    const uchar* row = image.constScanLine(metrics.ascent() - metrics.xHeight() / 2);
-    const int twiceHalfway = *std::min_element(row, row + image.width()) + 255;
-    int stems = 0;
-    for (int x = 1; x < image.width(); ++x)
-        stems += 2 * row[x] < twiceHalfway && 2 * row[x - 1] >= twiceHalfway;
-    return stems;
+    return strokesAcross(image, metrics.ascent() - metrics.xHeight() / 2);
 }
+
+// How many strokes a row halfway up the digits of a one-line text in `image` crosses.
+int strokesHalfwayUp(const QImage& image) {
+    const QImage grey = image.convertToFormat(QImage::Format_Grayscale8);
+    std::vector<int> inked;
+    for (int y = 0; y < grey.height(); ++y)
+        if (strokesAcross(grey, y) > 0)
+            inked.push_back(y);
+    return inked.empty() ? 0 : strokesAcross(grey, (inked.front() + inked.back()) / 2);
+}
+
+// A style that keeps more room beside a list's arrow than those at hand, so that no unit fits.
+class WideArrowStyle : public QProxyStyle {
+public:
+    using QProxyStyle::QProxyStyle;
+    static constexpr int kMore = 12;
+    QRect subControlRect(ComplexControl control, const QStyleOptionComplex* option, SubControl part,
+                         const QWidget* widget) const override {
+        const QRect rect = QProxyStyle::subControlRect(control, option, part, widget);
+        return control == CC_ComboBox && part == SC_ComboBoxEditField
+                   ? rect.adjusted(0, 0, -kMore, 0)
+                   : rect;
+    }
+    QSize sizeFromContents(ContentsType type, const QStyleOption* option, const QSize& size,
+                           const QWidget* widget) const override {
+        return QProxyStyle::sizeFromContents(type, option, size, widget) +
+               QSize(type == CT_ComboBox ? kMore : 0, 0);
+    }
+};
 
 // Whether a control lies inside the frames and the window around it.
 bool inside(const QWidget* w) {
@@ -154,11 +193,23 @@ TEST(StartDialog, NamesItsPlatformAndOpensTheMainWindowOnceBeforeItGoes) {
               1);
 }
 
-TEST(Info, OpensOnceAndOkEnterAndEscEachCloseIt) {
+// OK, and Enter and Esc with any modifiers held, as the main window takes them, close it.
+TEST(Info, OpensOnceAndOkEnterAndEscWithAnyModifiersCloseIt) {
     const std::function<void(Info*)> ways[] = {
         [](Info* info) { click(info, "cmdOK"); },
-        [](Info* info) { QTest::keyClick(info, Qt::Key_Return); },
-        [](Info* info) { QTest::keyClick(info, Qt::Key_Escape); },
+        [](Info*) { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return); },
+        [](Info*) { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape); },
+        [](Info*) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape, Qt::ShiftModifier);
+        },
+        [](Info*) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape,
+                            Qt::ControlModifier | Qt::AltModifier);
+        },
+        [](Info*) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return, Qt::ControlModifier);
+        },
+        [](Info* info) { QTest::keyClick(info, Qt::Key_Enter, Qt::KeypadModifier); },
     };
     Shell shell;
     tick(shell);
@@ -174,6 +225,57 @@ TEST(Info, OpensOnceAndOkEnterAndEscEachCloseIt) {
         close(info);
         EXPECT_TRUE(QTest::qWaitFor([&] { return !shell.info(); }));
     }
+}
+
+// Every control of the three windows that takes the focus says what it is to a screen reader: a
+// name neither empty nor what it holds.
+TEST(Readers, EveryControlThatTakesTheFocusSaysWhatItIs) {
+    int named = 0;
+    const auto check = [&named](QWidget* window) {
+        for (QWidget* control : window->findChildren<QWidget*>()) {
+            if (!(control->focusPolicy() & Qt::TabFocus) || !control->isVisibleTo(window))
+                continue;
+            SCOPED_TRACE(control->objectName().toStdString());
+            QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(control);
+            EXPECT_FALSE(reader->text(QAccessible::Name).isEmpty());
+            EXPECT_NE(reader->text(QAccessible::Name), reader->text(QAccessible::Value));
+            ++named;
+        }
+    };
+    Shell shell;
+    check(shell.startDialog());
+    tick(shell);
+    click(shell.mainForm(), "ComInfo");
+    check(shell.mainForm());
+    check(shell.info());
+    EXPECT_EQ(named, 27); // an option, 8 amounts, 8 lists, 8 commands, the report box and OK
+}
+
+// Each window opens in the middle of the screen's free area; one larger than that opens with its
+// top left corner in it, so that its title bar and first controls can be reached.
+TEST(Look, WindowsOpenInTheMiddleOrWithTheirCornerOnTheScreen) {
+    const QRect free = QGuiApplication::primaryScreen()->availableGeometry();
+    const auto centred = [&free](QWidget* window) {
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
+        const QRect frame = window->frameGeometry();
+        // Off by the frame, which the centring leaves out, and by the rounding of a scale.
+        const QSize frameOnly = frame.size() - window->size();
+        EXPECT_LE(std::abs(frame.left() + frame.right() - free.left() - free.right()),
+                  std::abs(frameOnly.width()) + 2);
+        EXPECT_LE(std::abs(frame.top() + frame.bottom() - free.top() - free.bottom()),
+                  std::abs(frameOnly.height()) + 2);
+    };
+    Shell shell;
+    centred(shell.startDialog());
+    tick(shell);
+    centred(shell.mainForm());
+    click(shell.mainForm(), "ComInfo");
+    centred(shell.info());
+    QWidget large;
+    setUpWindow(&large, "large", Qt::Window, {30000, 20000});
+    large.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&large));
+    EXPECT_EQ(large.frameGeometry().topLeft(), free.topLeft());
 }
 
 TEST(Shell, ProgramEndsWhenTheLastOfMainWindowAndInfoCloses) {
@@ -199,17 +301,24 @@ TEST(Shell, ProgramEndsWhenTheLastOfMainWindowAndInfoCloses) {
 TEST(Look, TextsAreReadableOnEveryPaletteAndCaptionsFit) {
     const QPalette desktop = QApplication::palette();
     const QFont desktopFont = QApplication::font();
-    // Each desktop comes with a font size of its own.
-    const std::tuple<const char*, QPalette, int> desktops[] = {
-        {"light", QApplication::style()->standardPalette(), 9},
-        {"dark", themePalette({239, 240, 241}, {49, 54, 59}, {35, 38, 41}, {110, 113, 116}), 14},
-        {"high-contrast", themePalette(Qt::white, Qt::black, Qt::black, {63, 242, 63}), 20},
+    const QString style = QApplication::style()->name();
+    // Each desktop comes with a font size of its own; one with a style whose lists keep more
+    // room for their arrow, where every unit list must grow to show its widest entry.
+    const std::tuple<const char*, QPalette, int, bool> desktops[] = {
+        {"light", QApplication::style()->standardPalette(), 9, false},
+        {"dark", themePalette({239, 240, 241}, {49, 54, 59}, {35, 38, 41}, {110, 113, 116}), 14,
+         true},
+        {"high-contrast", themePalette(Qt::white, Qt::black, Qt::black, {63, 242, 63}), 20, false},
     };
     std::map<QString, double> lightDisabled;
-    for (const auto& [name, palette, points] : desktops) {
+    for (const auto& [name, palette, points, wideArrows] : desktops) {
         QFont font = desktopFont;
         font.setPointSize(points);
         QApplication::setFont(font);
+        if (wideArrows)
+            QApplication::setStyle(new WideArrowStyle(style));
+        else
+            QApplication::setStyle(style);
         std::unique_ptr<QWidget> windows[] = {std::make_unique<StartDialog>(),
                                               std::make_unique<MainForm>(),
                                               std::make_unique<Info>()};
@@ -247,22 +356,26 @@ TEST(Look, TextsAreReadableOnEveryPaletteAndCaptionsFit) {
             }
         }
         // A tool tip, where a long result shows its full value, reads at 4.5 : 1, even where
-        // the desktop gives tips a light grey on white (as a Windows theme under Wine does).
+        // the desktop gives tips a light grey on white (as a Windows theme under Wine does), and
+        // its digits are whole: halfway up, each 0 shows both its sides.
         const QPalette tips = QToolTip::palette();
         QPalette grey = tips;
         grey.setColor(QPalette::ToolTipText, {166, 166, 166});
         grey.setColor(QPalette::ToolTipBase, Qt::white);
         QToolTip::setPalette(grey);
-        QToolTip::showText(windows[1]->mapToGlobal(QPoint()), "1.0", windows[1].get());
+        const QString value = "1" + QString(30, u'0') + ".0";
+        QToolTip::showText(windows[1]->mapToGlobal(QPoint()), value, windows[1].get());
         const QWidgetList shown = QApplication::topLevelWidgets();
         const auto tip =
             std::ranges::find_if(shown, [](QWidget* w) { return w->inherits("QTipLabel"); });
         ASSERT_NE(tip, shown.end());
-        EXPECT_GE(paintedContrast((*tip)->grab((*tip)->rect().adjusted(3, 3, -3, -3)).toImage()),
-                  4.5);
+        const QImage inside = (*tip)->grab((*tip)->rect().adjusted(3, 3, -3, -3)).toImage();
+        EXPECT_GE(paintedContrast(inside), 4.5);
+        EXPECT_GE(strokesHalfwayUp(inside), 1 + 2 * value.count(u'0'));
         delete *tip; // the next desktop's tip takes its colours anew
         QToolTip::setPalette(tips);
     }
+    QApplication::setStyle(style);
     QApplication::setPalette(desktop);
     QApplication::setFont(desktopFont);
 }
