@@ -28,12 +28,15 @@ start_x() {
 main_title='^Quantell - Length$'
 
 # Prints the id of the first visible window that "xdotool search" with options "$@" finds,
-# waiting for it two minutes at most (a new Wine prefix starts slowly).
+# waiting for it two minutes at most (a new Wine prefix starts slowly). xdotool gives up when a
+# window goes while it looks (the splash, a closed dialog); it looks again then.
 wait_window() {
     local id
-    id=$(timeout 120 xdotool search --sync --onlyvisible "$@" | head -n 1) || true
-    [[ -n $id ]] || die "no window ($*) came up"
-    echo "$id"
+    for _ in 1 2 3; do
+        id=$(timeout 120 xdotool search --sync --onlyvisible "$@" 2>/dev/null | head -n 1) || true
+        [[ -n $id ]] && echo "$id" && return
+    done
+    die "no window ($*) came up"
 }
 
 # Waits until the window $1 is no longer shown.
