@@ -4,18 +4,14 @@
 
 #include <QAccessible>
 #include <QClipboard>
-#include <QContextMenuEvent>
 #include <QFontMetricsF>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QRegularExpression>
-#include <QTimer>
+#include <QScopeGuard>
 #include <private/qguiapplication_p.h>
 #include <qpa/qplatformaccessibility.h>
 #include <qpa/qplatformintegration.h>
-
-#include <cmath>
 
 namespace quantell::test {
 namespace {
@@ -122,26 +118,12 @@ std::pair<qreal, qreal> inkOf(QLabel* box) {
     return {first / inside.width(), last / inside.width()};
 }
 
-// The full value of the result box a context menu opened on, through its "コピー".
-QString copyFromMenu(WindowTest& window, QLabel* box) {
-    window.throughMenu([box] { WindowTest::rightClick(box); }, {Qt::Key_Down, Qt::Key_Return});
-    return QApplication::clipboard()->text();
-}
-
 // A result never loses its start to the box's edge and is never drawn more than a point below
 // its normal size: past that it shows rounded in exponent form at the normal size, with as many
-// digits as the box holds. The report, screen readers (which hear of each change) and the copy
-// menu of any box, current or not, get all of it, and so does the tool tip where the box does not
-// show it whole at the normal size (elsewhere a tip would only cover the row below). Copying
-// changes nothing else.
-TEST_F(WindowTest, LongResultsShowWholeOrRoundedNeverClippedNorTooSmallAndReadInFull) {
-    static QList<std::pair<QObject*, QAccessible::Event>> heard;
-    QAccessible::installUpdateHandler([](QAccessibleEvent* event) {
-        heard.append({event->object(), event->type()});
-    });
-    QPlatformAccessibility* platform =
-        QGuiApplicationPrivate::platformIntegration()->accessibility();
-    platform->setActive(true);
+// digits as the box holds, whatever the decimal point. The report gets it in full, and so does
+// the tool tip where the box does not show it whole at the normal size (elsewhere a tip would
+// only cover the row below).
+TEST_F(WindowTest, LongResultsAreNeverClippedNorTooSmall) {
     QSet<QString> seen;
     for (const auto& [kind, unitIndex, amount, point] :
          {std::tuple{Kind::Length, 1, "5", "."}, // cm, m, km: up to 40 characters in mm
@@ -156,15 +138,11 @@ TEST_F(WindowTest, LongResultsShowWholeOrRoundedNeverClippedNorTooSmallAndReadIn
         selectKind(kind);
         chooseUnit(kind, unitIndex);
         type(num(kind, 0), amount);
-        heard.clear();
         press(Qt::Key_Return);
         for (int i = 0; i < kUnitCount; ++i) // as a locale writing a decimal comma has them
             static_cast<ResultLabel*>(ans(kind, i))
                 ->showResult(ans(kind, i)->text().replace(".", point));
         click("ComText");
-        const QString report = form->reportText();
-        const QStringList shown = windowShows(kind) + windowShows(Kind::Length);
-        QWidget* focus = form->focusWidget();
         for (int i = 0; i < kUnitCount; ++i) {
             const auto* label = static_cast<ResultLabel*>(ans(kind, i));
             const QString full = label->text();
@@ -176,42 +154,17 @@ TEST_F(WindowTest, LongResultsShowWholeOrRoundedNeverClippedNorTooSmallAndReadIn
             const auto [first, last] = inkOf(ans(kind, i));
             EXPECT_GT(first, 0); // a clipped text runs into the frame
             EXPECT_LT(last, 0.97);
-            if (rounded) { // d.dd...e+NN, as many digits as fit
+            if (rounded) { // at the normal size, with no room left for two more digits
                 EXPECT_EQ(size, normal);
-                EXPECT_TRUE(
-                    QRegularExpression(QString("^-?[1-9]\\") + point + "[0-9]{2,}e[+-][0-9]{2,}$")
-                        .match(drawn.text)
-                        .hasMatch());
-                const auto value = [&](QString text) {
-                    return text.replace(point, ".").toDouble();
-                };
-                EXPECT_NEAR(value(drawn.text) / value(full), 1, 0.0051);
                 EXPECT_LT(first * label->contentsRect().width(),
                           2 * QFontMetricsF(drawn.font).horizontalAdvance(u'0'));
             }
             EXPECT_EQ(label->toolTip(), rounded || size < normal ? full : "");
-            EXPECT_TRUE(report.contains("= " + full + " "));
-            QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(ans(kind, i));
-            EXPECT_TRUE(
-                reader->text(QAccessible::Name)
-                    .endsWith("の結果（" + get<QLabel>(kind, "UnitName", i)->text() + "）"));
-            EXPECT_EQ(reader->text(QAccessible::Value), full);
-            ASSERT_TRUE(reader->textInterface());
-            EXPECT_EQ(reader->textInterface()->text(0, int(full.size())), full);
-            EXPECT_TRUE(heard.contains({ans(kind, i), QAccessible::TextUpdated}));
-            EXPECT_EQ(heard.contains({ans(kind, i), QAccessible::ValueChanged}),
-                      platform::readersHearValueChanges);
+            EXPECT_TRUE(form->reportText().contains("= " + full + " "));
             seen << (rounded ? "exponent" : size < normal ? "smaller" : "fits");
         }
-        EXPECT_EQ(copyFromMenu(*this, ans(kind, 0)), ans(kind, 0)->text());
-        EXPECT_EQ(copyFromMenu(*this, ans(Kind::Length, 6)), ans(Kind::Length, 6)->text());
-        EXPECT_EQ(form->reportText(), report);
-        EXPECT_EQ(windowShows(kind) + windowShows(Kind::Length), shown);
-        EXPECT_EQ(form->focusWidget(), focus); // where it is when the window is active again
     }
     EXPECT_EQ(seen.size(), 3);
-    QAccessible::installUpdateHandler(nullptr);
-    platform->setActive(false);
 }
 
 const QString kFiveFeetThreeInches = "5 ft 3 in\r\n= 1600.2 mm\r\n= 160.02 cm\r\n= 1.6002 m\r\n"
@@ -247,8 +200,19 @@ TEST_F(WindowTest, ReportBlocksAppendAfterWhatTheBoxHoldsAndTheClipboardGetsExac
 
 // A reader hears what each unit list is, by kind and term, and the entry it shows; a result box
 // by kind and unit, with its full value once (not again as a description where its tip repeats
-// it); and a result's 「コピー」 action copies as its menu does.
+// it), and of each change as its bridge passes it on; a result's 「コピー」 action copies as its
+// menu does.
 TEST_F(WindowTest, ReadersHearWhatListsAndResultsAreAndWhatTheyHold) {
+    static QList<std::pair<QObject*, QAccessible::Event>> heard;
+    QAccessible::installUpdateHandler([](QAccessibleEvent* event) {
+        heard.append({event->object(), event->type()});
+    });
+    QPlatformAccessibility* bridge = QGuiApplicationPrivate::platformIntegration()->accessibility();
+    bridge->setActive(true);
+    const auto quiet = qScopeGuard([bridge] {
+        QAccessible::installUpdateHandler(nullptr);
+        bridge->setActive(false);
+    });
     selectKind(Kind::Weight);
     chooseUnit(Kind::Weight, 6);
     type(num(Kind::Weight, 0), "123456789"); // some results are drawn rounded, in full in their tip
@@ -274,12 +238,14 @@ TEST_F(WindowTest, ReadersHearWhatListsAndResultsAreAndWhatTheyHold) {
         EXPECT_EQ(reader->textInterface()->text(0, reader->textInterface()->characterCount()),
                   box->text());
         EXPECT_EQ(reader->text(QAccessible::Description), "");
+        EXPECT_TRUE(heard.contains({box, QAccessible::TextUpdated}));
+        EXPECT_EQ(heard.contains({box, QAccessible::ValueChanged}),
+                  platform::readersHearValueChanges);
         QApplication::clipboard()->clear();
         ASSERT_EQ(reader->actionInterface()->actionNames(), QStringList("コピー"));
         reader->actionInterface()->doAction("コピー");
         EXPECT_EQ(QApplication::clipboard()->text(), box->text());
     }
-    EXPECT_FALSE(ans(Kind::Weight, 0)->toolTip().isEmpty()); // a tip that would have repeated
 }
 
 // The keyboard's way to one result: the amount box's menu (Shift+F10, the Menu key or a right

@@ -171,6 +171,61 @@ QPalette themePalette(QColor text, QColor window, QColor base, QColor disabledTe
     return p;
 }
 
+// Opens the program's three windows as a user does and calls `see` on each as it shows: the
+// splash, the main window on the tick, the about window from ComInfo.
+void eachWindow(const std::function<void(QWidget*)>& see) {
+    Shell shell;
+    see(shell.startDialog());
+    tick(shell);
+    see(shell.mainForm());
+    click(shell.mainForm(), "ComInfo");
+    see(shell.info());
+}
+
+// A desktop the windows may meet: its colours and font size, and whether its style keeps more
+// room beside a list's arrow than any at hand, so that every unit list must grow.
+struct Desktop {
+    const char* name;
+    QPalette palette;
+    int points;
+    bool wideArrows = false;
+};
+
+// Shows the three windows on a light, a dark and a high-contrast desktop in turn, the desktop's
+// colours changing once they are open, and calls `see` on each; then puts the tests' desktop
+// back.
+void onEveryDesktop(const std::function<void(const Desktop&, QWidget*)>& see) {
+    const QPalette palette = QApplication::palette();
+    const QFont font = QApplication::font();
+    const QString style = QApplication::style()->name();
+    const Desktop desktops[] = {
+        {"light", QApplication::style()->standardPalette(), 9},
+        {"dark", themePalette({239, 240, 241}, {49, 54, 59}, {35, 38, 41}, {110, 113, 116}), 14,
+         true},
+        {"high-contrast", themePalette(Qt::white, Qt::black, Qt::black, {63, 242, 63}), 20},
+    };
+    for (const Desktop& desktop : desktops) {
+        QFont desktopFont = font;
+        desktopFont.setPointSize(desktop.points);
+        QApplication::setFont(desktopFont);
+        if (desktop.wideArrows)
+            QApplication::setStyle(new WideArrowStyle(style));
+        else
+            QApplication::setStyle(style);
+        std::unique_ptr<QWidget> windows[] = {std::make_unique<StartDialog>(),
+                                              std::make_unique<MainForm>(),
+                                              std::make_unique<Info>()};
+        QApplication::setPalette(desktop.palette);
+        for (const auto& window : windows) {
+            window->show();
+            see(desktop, window.get());
+        }
+    }
+    QApplication::setStyle(style);
+    QApplication::setPalette(palette);
+    QApplication::setFont(font);
+}
+
 } // namespace
 
 TEST(StartDialog, NamesItsPlatformAndOpensTheMainWindowOnceBeforeItGoes) {
@@ -193,89 +248,35 @@ TEST(StartDialog, NamesItsPlatformAndOpensTheMainWindowOnceBeforeItGoes) {
               1);
 }
 
-// OK, and Enter and Esc with any modifiers held, as the main window takes them, close it.
+// ComInfo opens one about window, or brings it to the front; OK closes it, and so do Enter and
+// Esc with any modifiers held, as the main window takes them.
 TEST(Info, OpensOnceAndOkEnterAndEscWithAnyModifiersCloseIt) {
-    const std::function<void(Info*)> ways[] = {
-        [](Info* info) { click(info, "cmdOK"); },
-        [](Info*) { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return); },
-        [](Info*) { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape); },
-        [](Info*) {
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape, Qt::ShiftModifier);
-        },
-        [](Info*) {
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape,
-                            Qt::ControlModifier | Qt::AltModifier);
-        },
-        [](Info*) {
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return, Qt::ControlModifier);
-        },
-        [](Info* info) { QTest::keyClick(info, Qt::Key_Enter, Qt::KeypadModifier); },
+    const std::pair<Qt::Key, Qt::KeyboardModifiers> keys[] = {
+        {Qt::Key_Return, {}},
+        {Qt::Key_Escape, {}},
+        {Qt::Key_Escape, Qt::ShiftModifier},
+        {Qt::Key_Escape, Qt::ControlModifier | Qt::AltModifier},
+        {Qt::Key_Return, Qt::ControlModifier},
+        {Qt::Key_Enter, Qt::KeypadModifier},
     };
     Shell shell;
     tick(shell);
-    for (const auto& close : ways) {
+    for (int way = -1; way < int(std::size(keys)); ++way) {
         click(shell.mainForm(), "ComInfo");
         Info* info = shell.info();
         ASSERT_TRUE(info && QTest::qWaitForWindowActive(info));
-        shell.mainForm()->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(shell.mainForm()));
-        click(shell.mainForm(), "ComInfo"); // the same one comes to the front
-        EXPECT_EQ(shell.info(), info);
-        EXPECT_TRUE(QTest::qWaitForWindowActive(info));
-        close(info);
+        if (way < 0) { // a second click brings the same one to the front
+            shell.mainForm()->activateWindow();
+            ASSERT_TRUE(QTest::qWaitForWindowActive(shell.mainForm()));
+            click(shell.mainForm(), "ComInfo");
+            EXPECT_EQ(shell.info(), info);
+            EXPECT_TRUE(QTest::qWaitForWindowActive(info));
+            click(info, "cmdOK");
+        } else {
+            QTest::keyClick(QApplication::focusWidget(), keys[way].first, keys[way].second);
+        }
         EXPECT_TRUE(QTest::qWaitFor([&] { return !shell.info(); }));
     }
-}
-
-// Every control of the three windows that takes the focus says what it is to a screen reader: a
-// name neither empty nor what it holds.
-TEST(Readers, EveryControlThatTakesTheFocusSaysWhatItIs) {
-    int named = 0;
-    const auto check = [&named](QWidget* window) {
-        for (QWidget* control : window->findChildren<QWidget*>()) {
-            if (!(control->focusPolicy() & Qt::TabFocus) || !control->isVisibleTo(window))
-                continue;
-            SCOPED_TRACE(control->objectName().toStdString());
-            QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(control);
-            EXPECT_FALSE(reader->text(QAccessible::Name).isEmpty());
-            EXPECT_NE(reader->text(QAccessible::Name), reader->text(QAccessible::Value));
-            ++named;
-        }
-    };
-    Shell shell;
-    check(shell.startDialog());
-    tick(shell);
-    click(shell.mainForm(), "ComInfo");
-    check(shell.mainForm());
-    check(shell.info());
-    EXPECT_EQ(named, 27); // an option, 8 amounts, 8 lists, 8 commands, the report box and OK
-}
-
-// Each window opens in the middle of the screen's free area; one larger than that opens with its
-// top left corner in it, so that its title bar and first controls can be reached.
-TEST(Look, WindowsOpenInTheMiddleOrWithTheirCornerOnTheScreen) {
-    const QRect free = QGuiApplication::primaryScreen()->availableGeometry();
-    const auto centred = [&free](QWidget* window) {
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
-        const QRect frame = window->frameGeometry();
-        // Off by the frame, which the centring leaves out, and by the rounding of a scale.
-        const QSize frameOnly = frame.size() - window->size();
-        EXPECT_LE(std::abs(frame.left() + frame.right() - free.left() - free.right()),
-                  std::abs(frameOnly.width()) + 2);
-        EXPECT_LE(std::abs(frame.top() + frame.bottom() - free.top() - free.bottom()),
-                  std::abs(frameOnly.height()) + 2);
-    };
-    Shell shell;
-    centred(shell.startDialog());
-    tick(shell);
-    centred(shell.mainForm());
-    click(shell.mainForm(), "ComInfo");
-    centred(shell.info());
-    QWidget large;
-    setUpWindow(&large, "large", Qt::Window, {30000, 20000});
-    large.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&large));
-    EXPECT_EQ(large.frameGeometry().topLeft(), free.topLeft());
 }
 
 TEST(Shell, ProgramEndsWhenTheLastOfMainWindowAndInfoCloses) {
@@ -293,78 +294,101 @@ TEST(Shell, ProgramEndsWhenTheLastOfMainWindowAndInfoCloses) {
     EXPECT_TRUE(programEnds([&] { click(shell.info(), "cmdOK"); }));
 }
 
-// Every text of the three windows reads at 3 : 1 at least on a light, a dark and a
-// high-contrast desktop, also when the desktop changes while the windows are open; a disabled
-// one keeps the contrast it has on the light desktop. Every caption has the room it needs,
-// inside its frame and window and over no other control, whatever the desktop's font size, and
-// the stems of its "m" stand apart. No window can be resized or maximized.
-TEST(Look, TextsAreReadableOnEveryPaletteAndCaptionsFit) {
-    const QPalette desktop = QApplication::palette();
-    const QFont desktopFont = QApplication::font();
-    const QString style = QApplication::style()->name();
-    // Each desktop comes with a font size of its own; one with a style whose lists keep more
-    // room for their arrow, where every unit list must grow to show its widest entry.
-    const std::tuple<const char*, QPalette, int, bool> desktops[] = {
-        {"light", QApplication::style()->standardPalette(), 9, false},
-        {"dark", themePalette({239, 240, 241}, {49, 54, 59}, {35, 38, 41}, {110, 113, 116}), 14,
-         true},
-        {"high-contrast", themePalette(Qt::white, Qt::black, Qt::black, {63, 242, 63}), 20, false},
-    };
-    std::map<QString, double> lightDisabled;
-    for (const auto& [name, palette, points, wideArrows] : desktops) {
-        QFont font = desktopFont;
-        font.setPointSize(points);
-        QApplication::setFont(font);
-        if (wideArrows)
-            QApplication::setStyle(new WideArrowStyle(style));
-        else
-            QApplication::setStyle(style);
-        std::unique_ptr<QWidget> windows[] = {std::make_unique<StartDialog>(),
-                                              std::make_unique<MainForm>(),
-                                              std::make_unique<Info>()};
-        QApplication::setPalette(palette);
-        for (const auto& window : windows) {
-            window->show();
-            const QString where = QStringLiteral("%1-%2").arg(name, window->objectName());
-            EXPECT_EQ(window->minimumSize(), window->maximumSize());
-            EXPECT_EQ(window->windowFlags() &
-                          (Qt::MSWindowsFixedSizeDialogHint | Qt::WindowMaximizeButtonHint |
-                           Qt::WindowMinimizeButtonHint),
-                      Qt::MSWindowsFixedSizeDialogHint |
-                          (window == windows[1] ? Qt::WindowMinimizeButtonHint : Qt::Widget));
-            for (QWidget* w : window->findChildren<QWidget*>()) {
-                const auto [text, area, fits] = textOf(w);
-                if (text.isEmpty() || !w->isVisible())
-                    continue;
-                SCOPED_TRACE((where + " " + w->objectName() + " " + text).toStdString());
-                EXPECT_TRUE(fits && inside(w)) << QFontInfo(w->font()).family().toStdString();
-                if (text.contains(u'm')) {
-                    EXPECT_EQ(stemsOfM(w->font()), 3);
-                }
-                for (QWidget* other :
-                     w->parentWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-                    const QRect both = w->geometry() & other->geometry();
-                    EXPECT_FALSE(other != w && other->isVisible() && both.width() > 2 &&
-                                 both.height() > 2)
-                        << "covers " << other->objectName().toStdString();
-                }
-                const double ratio = paintedContrast(w->grab(area).toImage());
-                double& light = lightDisabled[w->objectName()];
-                if (!w->isEnabled() && palette == std::get<QPalette>(desktops[0]))
-                    light = ratio;
-                EXPECT_GE(ratio, w->isEnabled() ? 3.0 : light - 0.05);
-            }
+// Every control of the three windows that takes the focus says what it is to a screen reader: a
+// name neither empty nor what it holds.
+TEST(Readers, EveryControlThatTakesTheFocusSaysWhatItIs) {
+    int named = 0;
+    eachWindow([&named](QWidget* window) {
+        for (QWidget* control : window->findChildren<QWidget*>()) {
+            if (!(control->focusPolicy() & Qt::TabFocus) || !control->isVisibleTo(window))
+                continue;
+            SCOPED_TRACE(control->objectName().toStdString());
+            QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(control);
+            EXPECT_FALSE(reader->text(QAccessible::Name).isEmpty());
+            EXPECT_NE(reader->text(QAccessible::Name), reader->text(QAccessible::Value));
+            ++named;
         }
-        // A tool tip, where a long result shows its full value, reads at 4.5 : 1, even where
-        // the desktop gives tips a light grey on white (as a Windows theme under Wine does), and
-        // its digits are whole: halfway up, each 0 shows both its sides.
-        const QPalette tips = QToolTip::palette();
-        QPalette grey = tips;
-        grey.setColor(QPalette::ToolTipText, {166, 166, 166});
-        grey.setColor(QPalette::ToolTipBase, Qt::white);
-        QToolTip::setPalette(grey);
-        const QString value = "1" + QString(30, u'0') + ".0";
-        QToolTip::showText(windows[1]->mapToGlobal(QPoint()), value, windows[1].get());
+    });
+    EXPECT_EQ(named, 27); // an option, 8 amounts, 8 lists, 8 commands, the report box and OK
+}
+
+// Each window opens in the middle of the screen's free area, and cannot be resized or
+// maximized (the main window can be minimized); one larger than that area opens with its top left
+// corner in it, so that its title bar and first controls can be reached.
+TEST(Look, WindowsOpenInTheMiddleOrWithTheirCornerOnTheScreenAtAFixedSize) {
+    const QRect free = QGuiApplication::primaryScreen()->availableGeometry();
+    eachWindow([&free](QWidget* window) {
+        SCOPED_TRACE(window->objectName().toStdString());
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
+        const QRect frame = window->frameGeometry();
+        // Off by the frame, which the centring leaves out, and by the rounding of a scale.
+        const QSize frameOnly = frame.size() - window->size();
+        EXPECT_LE(std::abs(frame.left() + frame.right() - free.left() - free.right()),
+                  std::abs(frameOnly.width()) + 2);
+        EXPECT_LE(std::abs(frame.top() + frame.bottom() - free.top() - free.bottom()),
+                  std::abs(frameOnly.height()) + 2);
+        EXPECT_EQ(window->minimumSize(), window->maximumSize());
+        EXPECT_EQ(window->windowFlags() &
+                      (Qt::MSWindowsFixedSizeDialogHint | Qt::WindowMaximizeButtonHint |
+                       Qt::WindowMinimizeButtonHint),
+                  Qt::MSWindowsFixedSizeDialogHint |
+                      (window->inherits("quantell::MainForm") ? Qt::WindowMinimizeButtonHint
+                                                              : Qt::Widget));
+    });
+    QWidget large;
+    setUpWindow(&large, "large", Qt::Window, {30000, 20000});
+    large.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&large));
+    EXPECT_EQ(large.frameGeometry().topLeft(), free.topLeft());
+}
+
+// Every caption has the room it needs, inside its frame and window and over no other control,
+// whatever the desktop's font size and style, and the stems of its "m" stand apart. Every text
+// reads at 3 : 1 at least on a light, a dark and a high-contrast desktop, also when the desktop
+// changes while the windows are open; a disabled one keeps the contrast it has on the light one.
+TEST(Look, CaptionsFitAndReadOnEveryDesktop) {
+    std::map<QString, double> lightDisabled;
+    onEveryDesktop([&lightDisabled](const Desktop& desktop, QWidget* window) {
+        for (QWidget* w : window->findChildren<QWidget*>()) {
+            const auto [text, area, fits] = textOf(w);
+            if (text.isEmpty() || !w->isVisible())
+                continue;
+            SCOPED_TRACE(
+                QStringLiteral("%1 %2 %3").arg(desktop.name, w->objectName(), text).toStdString());
+            EXPECT_TRUE(fits && inside(w)) << QFontInfo(w->font()).family().toStdString();
+            if (text.contains(u'm')) {
+                EXPECT_EQ(stemsOfM(w->font()), 3);
+            }
+            for (QWidget* other :
+                 w->parentWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+                const QRect both = w->geometry() & other->geometry();
+                EXPECT_FALSE(other != w && other->isVisible() && both.width() > 2 &&
+                             both.height() > 2)
+                    << "covers " << other->objectName().toStdString();
+            }
+            const double ratio = paintedContrast(w->grab(area).toImage());
+            double& light = lightDisabled[w->objectName()];
+            if (!w->isEnabled() && desktop.name == std::string_view("light"))
+                light = ratio;
+            EXPECT_GE(ratio, w->isEnabled() ? 3.0 : light - 0.05);
+        }
+    });
+}
+
+// A tool tip, where a long result shows its full value, reads at 4.5 : 1, even where the
+// desktop gives tips a light grey on white (as a Windows theme under Wine does), and its digits
+// are whole: halfway up, each 0 shows both its sides.
+TEST(Look, ToolTipsReadAndShowEveryDigitWhole) {
+    const QPalette tips = QToolTip::palette();
+    QPalette grey = tips;
+    grey.setColor(QPalette::ToolTipText, {166, 166, 166});
+    grey.setColor(QPalette::ToolTipBase, Qt::white);
+    QToolTip::setPalette(grey);
+    const QString value = "1" + QString(30, u'0') + ".0";
+    onEveryDesktop([&value](const Desktop&, QWidget* window) {
+        if (!window->inherits("quantell::MainForm"))
+            return;
+        QToolTip::showText(window->mapToGlobal(QPoint()), value, window);
         const QWidgetList shown = QApplication::topLevelWidgets();
         const auto tip =
             std::ranges::find_if(shown, [](QWidget* w) { return w->inherits("QTipLabel"); });
@@ -373,9 +397,6 @@ TEST(Look, TextsAreReadableOnEveryPaletteAndCaptionsFit) {
         EXPECT_GE(paintedContrast(inside), 4.5);
         EXPECT_GE(strokesHalfwayUp(inside), 1 + 2 * value.count(u'0'));
         delete *tip; // the next desktop's tip takes its colours anew
-        QToolTip::setPalette(tips);
-    }
-    QApplication::setStyle(style);
-    QApplication::setPalette(desktop);
-    QApplication::setFont(desktopFont);
+    });
+    QToolTip::setPalette(tips);
 }
