@@ -11,6 +11,17 @@ Quantell converts lengths, areas, volumes and weights between the yard-pound
 and the metric system and shows an amount in all seven units of its kind at
 once. Its user interface is Japanese.]])
 
+# Our licence is LICENSE at the top, whose name and copyright line must be the product facts;
+# the Debian copyright file and the Windows packages' LICENSE.txt take its terms from it.
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/LICENSE)
+file(READ ${PROJECT_SOURCE_DIR}/LICENSE licence)
+string(REGEX MATCH "^([^\n]*) License\n\n([^\n]*)\n\n(.*[^\n])\n$" _ "${licence}")
+if(NOT CMAKE_MATCH_1 STREQUAL QUANTELL_LICENSE OR NOT CMAKE_MATCH_2 STREQUAL QUANTELL_COPYRIGHT)
+    message(FATAL_ERROR "LICENSE must begin with \"${QUANTELL_LICENSE} License\", an empty line and "
+        "\"${QUANTELL_COPYRIGHT}\", as the root CMakeLists.txt states them")
+endif()
+set(licence_terms "${CMAKE_MATCH_3}")
+
 if(WIN32)
     # The program with, beside it, the DLLs that a run of it loads: scripts/windows-build.sh
     # gathers them into runtime/, plugins in their folders.
@@ -102,6 +113,9 @@ if(NOT WIN32)
         COMMAND_ERROR_IS_FATAL ANY)
     set(doc ${PROJECT_BINARY_DIR}/debian)
     set(docdir ${CMAKE_INSTALL_DATADIR}/doc/${CPACK_PACKAGE_NAME})
+    # The licence's terms as a copyright file holds them: each line indented, an empty one " .".
+    string(REPLACE "\n\n" "\n.\n" QUANTELL_LICENSE_TERMS "${licence_terms}")
+    string(REPLACE "\n" "\n " QUANTELL_LICENSE_TERMS " ${QUANTELL_LICENSE_TERMS}")
     configure_file(${CMAKE_CURRENT_LIST_DIR}/copyright.in ${doc}/copyright @ONLY)
     install(FILES ${doc}/copyright DESTINATION ${docdir})
     quantell_install_gzipped(changelog.in ${doc}/changelog ${docdir})
