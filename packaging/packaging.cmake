@@ -24,9 +24,32 @@ set(licence_terms "${CMAKE_MATCH_3}")
 
 if(WIN32)
     # The program with, beside it, the DLLs that a run of it loads: scripts/windows-build.sh
-    # gathers them into runtime/, plugins in their folders.
+    # gathers them into runtime/, plugins in their folders. Our licence and the notices of the
+    # DLLs go beside the program too: in the zip, the installer and the setup program alike.
     install(TARGETS quantell RUNTIME DESTINATION .)
     install(DIRECTORY ${PROJECT_BINARY_DIR}/runtime/ DESTINATION .)
+    configure_file(${PROJECT_SOURCE_DIR}/LICENSE ${PROJECT_BINARY_DIR}/LICENSE.txt @ONLY
+        NEWLINE_STYLE CRLF)
+    install(FILES ${PROJECT_BINARY_DIR}/LICENSE.txt DESTINATION .)
+    # notices.py writes them from what is installed at that moment, so install rules added
+    # above this one are seen: a DLL it cannot account for stops the packing. The Qt facts
+    # come from scripts/windows-build.sh; without them (a build on Windows, say) there are no
+    # notices, and so no package.
+    set(QUANTELL_NOTICES THIRD-PARTY-NOTICES.txt)
+    set(CPACK_QUANTELL_NOTICES ${QUANTELL_NOTICES})
+    if(QUANTELL_QT_SOURCE)
+        find_program(QUANTELL_ATTRIBUTIONS_SCANNER qtattributionsscanner
+            PATHS ${QT_HOST_PATH}/lib/qt6/libexec REQUIRED)
+        install(CODE "execute_process(COMMAND python3 ${CMAKE_CURRENT_LIST_DIR}/notices.py
+            --package \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}\" --output ${QUANTELL_NOTICES}
+            --product ${PROJECT_NAME} --qt-prefix \"${QT6_INSTALL_PREFIX}\"
+            --qt-source \"${QUANTELL_QT_SOURCE}\" --qt-options \"${QUANTELL_QT_OPTIONS}\"
+            --scanner \"${QUANTELL_ATTRIBUTIONS_SCANNER}\" --compiler \"${CMAKE_CXX_COMPILER}\"
+            --objdump \"${CMAKE_OBJDUMP}\" COMMAND_ERROR_IS_FATAL ANY)")
+    else()
+        install(CODE "message(FATAL_ERROR \"No ${QUANTELL_NOTICES} without QUANTELL_QT_SOURCE and \"
+            \"QUANTELL_QT_OPTIONS, which scripts/windows-build.sh gives\")")
+    endif()
 
     # The installer and the setup program hold the zip's files: the External generator runs
     # packaging/msi.cmake on them, which builds the installer with wixl from quantell.wxs; the

@@ -24,9 +24,14 @@ add_to_winepath() {
     [[ $winepath == *"$dir"* ]] || winepath+=$dir
 }
 prefixes=""
+qt_facts=()
 if [[ $gui == ON ]]; then
     qt=$(scripts/windows-deps.sh qt) || die "no Qt for Windows to build against"
     prefixes="$qt;"
+    # The packages' notices name the source Qt is built from and its options.
+    qt_source=$(scripts/windows-deps.sh qt-source) || die "no source of Qt to name in the notices"
+    qt_options=$(scripts/windows-deps.sh qt-options) || die "no options of Qt to name in the notices"
+    qt_facts=(-DQUANTELL_QT_SOURCE="$qt_source" -DQUANTELL_QT_OPTIONS="$qt_options")
     add_to_winepath "$qt/bin"
 fi
 gtest=$(scripts/windows-deps.sh googletest) || die "no GoogleTest for Windows to build against"
@@ -47,7 +52,7 @@ chmod +x "$build/wine-run"
 cmake -S . -B "$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64.cmake" \
     -DCMAKE_BUILD_TYPE=Release -DCMAKE_PREFIX_PATH="$prefixes" -DQUANTELL_GUI="$gui" \
     -DQUANTELL_BENCH="$gui" -DCMAKE_CROSSCOMPILING_EMULATOR="$root/$build/wine-run" \
-    -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake >/dev/null ||
+    -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake "${qt_facts[@]}" >/dev/null ||
     die "CMake could not configure $build"
 cmake --build "$build" || die "$build did not build"
 

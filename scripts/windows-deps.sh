@@ -3,8 +3,9 @@
 # very Qt the host tools come from, and GoogleTest from Debian's source, both cross-compiled
 # with MinGW-w64 into a cache outside the work tree. A second run reuses them; a killed run
 # resumes where ninja stopped. Progress goes to stderr; stdout names the prefix of each part
-# asked for, one a line.
-# Usage: scripts/windows-deps.sh [qt] [googletest]
+# asked for, one a line; for qt-source the folder of Qt's unpacked source, for qt-options the
+# options Qt is configured with (the packages' notices name both).
+# Usage: scripts/windows-deps.sh [qt] [googletest] [qt-source] [qt-options]
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 toolchain=$here/cmake/mingw-w64.cmake
@@ -36,6 +37,7 @@ gtest_prefix=$cache/googletest-$(dpkg-query -W -f='${Version}' googletest)-mingw
 # The Qt of the host tools: its version picks the source, so moc and the libraries agree.
 qt_deb_version=$(dpkg-query -W -f='${Version}' qt6-base-dev-tools 2>/dev/null || true)
 qt_version=${qt_deb_version%%+*}
+qt_source=$cache/src/qt6-base-$qt_version
 # The prefix also holds, in sources/, what of Qt's source went into each DLL (record_sources).
 qt_prefix=$cache/qt-$qt_version-mingw64-$(key "${qt_options[@]}" sources)
 
@@ -68,7 +70,7 @@ private_sources() {
 
 fetch_qt_source() {
     local apt=$cache/apt src=$cache/src
-    [[ -f $src/qt6-base-$qt_version/.unpacked ]] && return
+    [[ -f $qt_source/.unpacked ]] && return
     say "fetching the source of qt6-base $qt_deb_version with apt (private lists in $apt)"
     mkdir -p "$apt/lists/partial" "$apt/cache/archives/partial" "$src"
     # Debian's own archives only: a third-party repository rarely carries sources.
@@ -79,12 +81,12 @@ fetch_qt_source() {
                 -o "APT::Sandbox::User=$(id -un)" -q)
     # An archive that cannot be reached only warns here; the source download below fails.
     apt-get "${opts[@]}" update >&2 || fail "apt could not read the package lists of $apt/sources.list"
-    rm -rf "$src/qt6-base-$qt_version"
+    rm -rf "$qt_source"
     (cd "$src" && apt-get "${opts[@]}" source --download-only "qt6-base=$qt_deb_version" >&2) ||
         fail "apt could not fetch the source of qt6-base $qt_deb_version from $apt/sources.list"
-    (cd "$src" && dpkg-source -x --no-check qt6-base_"$qt_deb_version".dsc "qt6-base-$qt_version" >&2) ||
+    (cd "$src" && dpkg-source -x --no-check qt6-base_"$qt_deb_version".dsc "$qt_source" >&2) ||
         fail "the source of qt6-base $qt_deb_version did not unpack"
-    touch "$src/qt6-base-$qt_version/.unpacked"
+    touch "$qt_source/.unpacked"
 }
 
 # Runs ninja and prints a line each time another tenth of the steps is done.
@@ -146,7 +148,7 @@ build_qt() {
     say "Qt takes 30 to 40 minutes on 2 cores, once"
     # One build folder whatever the options: a killed run resumes there, and a change of
     # options rebuilds only what it touches.
-    build_into Qt "$cache/src/qt6-base-$qt_version" "$cache/qt-$qt_version-mingw64.build" \
+    build_into Qt "$qt_source" "$cache/qt-$qt_version-mingw64.build" \
         "$qt_prefix" -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
         "${qt_options[@]}"
 }
@@ -167,6 +169,8 @@ flock -n "$lock" || { say "waiting for another run that is building into $cache"
 for wanted in "$@"; do
     case $wanted in
     qt) build_qt; echo "$qt_prefix" ;;
+    qt-source) fetch_qt_source; echo "$qt_source" ;;
+    qt-options) echo "${qt_options[*]}" ;;
     googletest) build_googletest; echo "$gtest_prefix" ;;
     *) fail "unknown part '$wanted'" ;;
     esac

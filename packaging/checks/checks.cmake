@@ -11,7 +11,8 @@ if(WIN32)
             -P ${CMAKE_CURRENT_LIST_DIR}/check-version-resource.cmake)
         set(zip ${PROJECT_BINARY_DIR}/${QUANTELL_PACKAGE}.zip)
         add_test(NAME portable_zip
-            COMMAND ${CMAKE_CURRENT_LIST_DIR}/check-zip.sh ${zip} ${PROJECT_BINARY_DIR}/wineprefix)
+            COMMAND ${CMAKE_CURRENT_LIST_DIR}/check-zip.sh ${zip} ${PROJECT_BINARY_DIR}/wineprefix
+            ${QUANTELL_NOTICES})
         set_tests_properties(portable_zip PROPERTIES REQUIRED_FILES ${zip})
         # The installer and the setup program, in a new Wine prefix, to the uninstallation
         # and a later version.
