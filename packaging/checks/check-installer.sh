@@ -1,13 +1,14 @@
 #!/usr/bin/env bash
 # Checks the installer (MSI) and the setup program under Wine as a user without administrator
 # rights meets them, in a new Wine prefix of their own. Each installs exactly the zip's files
-# under %LOCALAPPDATA%\Programs\Quantell, a Start-menu shortcut to the program and one entry
-# in the installed programs; the installed program starts; a later version replaces it and an
-# older one does not install over that; neither installs while the other is installed. The
-# setup program is run silently and through its pages by keyboard, its uninstaller too. In
-# the end the user's registry and folders are as they were. ctest runs it on an X display
-# (installer). The later versions are the same build packed again by CPack with a later
-# version number, from the CPackConfig.cmake beside the .wxs.
+# (our licence and the third-party notices among them) under %LOCALAPPDATA%\Programs\Quantell,
+# a Start-menu shortcut to the program and one entry in the installed programs; the installed
+# program starts; a later version replaces it and an older one does not install over that;
+# neither installs while the other is installed. The setup program is run silently and through
+# its pages by keyboard, its uninstaller too, each started a second time while its wizard is
+# up. In the end the user's registry and folders are as they were. ctest runs it on an X display
+# (installer). The later versions are the same build packed again by CPack with a later version
+# number, from the CPackConfig.cmake beside the .wxs.
 # Usage: packaging/checks/check-installer.sh <msi> <setup> <zip> <wxs> <later version>
 source "$(dirname "$0")/../../scripts/lib.sh"
 usage="usage: check-installer.sh <msi> <setup> <zip> <wxs> <later version>"
@@ -113,6 +114,30 @@ window_named() {
     done
     die "no window named $1 came up"
 }
+# Starts $1 again while its wizard, the only window named $2, is up: the second start shows a
+# message box instead, kept as the picture $pages/$3.png; closed, it ends and leaves the wizard
+# the only window of that name.
+second_start() {
+    local wizard box pid
+    wizard=$(xdotool search --onlyvisible --name "$2")
+    wine "$1" &
+    pid=$!
+    for _ in {1..240}; do
+        box=$(xdotool search --onlyvisible --name "$2" 2>/dev/null | grep -v -x -F "$wizard" || true)
+        [[ -n $box ]] && break
+        sleep 0.5
+    done
+    [[ $(wc -w <<<"$box") == 1 ]] || die "a second start of ${1##*/} showed no one message box: $box"
+    # A window of its own, whose first picture is new even if it looks like the wizard's page.
+    last_page=""
+    next_page "$box" "$3"
+    press_enter "$box"
+    timeout 30 tail --pid="$pid" -f /dev/null ||
+        die "the second ${1##*/} did not end on Enter: it showed a wizard, not a message"
+    wait_hidden "$box"
+    [[ $(xdotool search --onlyvisible --name "$2") == "$wizard" ]] ||
+        die "a second wizard of ${1##*/} is up"
+}
 # Waits until the setup's files and entry are gone.
 wait_uninstalled() {
     local i
@@ -184,6 +209,7 @@ wait_uninstalled
 wine "$setup" &
 window=$(window_named "^Quantell $version セットアップ")
 next_page "$window" 1-welcome
+second_start "$setup" "^Quantell $version セットアップ" 1-welcome-second-setup
 press_enter "$window"
 next_page "$window" 2-folder
 press_enter "$window"
@@ -203,6 +229,7 @@ wait_hidden "$main"
 wine "$installed/Uninstall.exe" &
 window=$(window_named "^Quantell $version アンインストール")
 next_page "$window" 4-uninstall
+second_start "$installed/Uninstall.exe" "^Quantell $version アンインストール" 4-uninstall-second-uninstaller
 press_enter "$window"
 wait_uninstalled
 next_page "$window" 5-uninstalled
