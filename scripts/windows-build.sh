@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Cross-builds Quantell for Windows with MinGW-w64 into build/windows and packs quantell.exe
-# with exactly the DLLs that a run of it loads under Wine: the portable zip and the installer.
+# with exactly the DLLs that a run of it loads under Wine: the portable zip, the installer and
+# the setup program, with SHA256SUMS of the three beside them.
 # With "engine", only the engine and its tests, which need no Qt, into build/windows-engine.
 # Every program of a build runs through <build>/wine-run, written here: the build's own Wine
 # prefix, with the Qt and MinGW runtime DLLs on WINEPATH.
@@ -83,6 +84,9 @@ done
 # CPack packs the zip, with wixl the installer and with NSIS the setup program
 # (packaging/packaging.cmake).
 (cd "$build" && cpack >cpack.log 2>&1) || { cat "$build/cpack.log" >&2; die "CPack could not pack"; }
-sed -n 's/^CPack: - package: \(.*\.\(zip\|msi\|exe\)\) generated\.$/\1/p' "$build/cpack.log" |
-    xargs du -h | sed "s|^|windows: |; s|$root/||"
+packages=$(sed -n 's/^CPack: - package: .*\/\([^/]*\.\(zip\|msi\|exe\)\) generated\.$/\1/p' "$build/cpack.log")
+[[ -n $packages ]] || die "no package named in $build/cpack.log"
+# By file name, so that "sha256sum -c" checks them in whatever folder they are downloaded to.
+# shellcheck disable=SC2086
+(cd "$build" && sha256sum $packages >SHA256SUMS && du -h $packages SHA256SUMS) | sed "s|^|windows: |"
 echo "windows: quantell.exe and $(echo "$dlls" | wc -l) DLLs: $(echo "$dlls" | xargs -n1 basename | tr '\n' ' ')"
