@@ -111,15 +111,6 @@ next_page() {
     die "the window $1 showed no new page $2"
 }
 press_enter() { xdotool windowfocus --sync "$1" key Return; }
-# Prints the id of the window whose name matches $1; xdotool fails when a window goes while it
-# looks (a closed one, the uninstaller's first process), and then it looks again.
-window_named() {
-    local id
-    for _ in 1 2 3; do
-        id=$(wait_window --name "$1" 2>/dev/null) && echo "$id" && return
-    done
-    die "no window named $1 came up"
-}
 # Starts $1 again while its wizard, the only window named $2, is up: the second start shows a
 # message box instead, kept as the picture $pages/$3.png; closed, it ends and leaves the wizard
 # the only window of that name.
@@ -164,7 +155,7 @@ icon=$(wine reg query 'HKCU\Software\Microsoft\Installer\Products' /s | sed -n '
 cmp "$(winepath -u "${icon%$'\r'}")" "${wxs%/*}/app.ico" || die "the installed programs show no icon for it"
 wine "$installed/quantell.exe" &
 pid=$!
-main=$(window_named "$main_title")
+main=$(wait_window --name "$main_title")
 xdotool windowfocus --sync "$main" key alt+F4
 timeout 30 tail --pid="$pid" -f /dev/null || die "the installed program did not end when closed"
 
@@ -197,7 +188,7 @@ check_installed "$later"
 # The older one says why it stops, and does.
 wine "$setup" &
 pid=$!
-window=$(window_named "^Quantell $version セットアップ\$")
+window=$(wait_window --name "^Quantell $version セットアップ\$")
 next_page "$window" 0-older
 press_enter "$window"
 status=0
@@ -213,7 +204,7 @@ wait_uninstalled
 
 # By keyboard, as a user meets it: welcome, folder, progress, finish, which starts the program.
 wine "$setup" &
-window=$(window_named "^Quantell $version セットアップ")
+window=$(wait_window --name "^Quantell $version セットアップ")
 next_page "$window" 1-welcome
 second_start "$setup" "^Quantell $version セットアップ" 1-welcome-second-setup
 press_enter "$window"
@@ -225,7 +216,7 @@ for ((i = 0; i < 300; i++)); do
 done
 next_page "$window" 3-finish
 press_enter "$window"
-main=$(window_named "$main_title")
+main=$(wait_window --name "$main_title")
 wait_hidden "$window"
 check_installed "$version"
 xdotool windowfocus --sync "$main" key alt+F4
@@ -233,7 +224,7 @@ wait_hidden "$main"
 
 # And its uninstaller: confirmation, progress, finish.
 wine "$installed/Uninstall.exe" &
-window=$(window_named "^Quantell $version アンインストール")
+window=$(wait_window --name "^Quantell $version アンインストール")
 next_page "$window" 4-uninstall
 second_start "$installed/Uninstall.exe" "^Quantell $version アンインストール" 4-uninstall-second-uninstaller
 press_enter "$window"
