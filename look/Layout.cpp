@@ -12,28 +12,28 @@ QRect toPixels(const QRect& twips) {
     return {topLeft, QSize(end.x() - topLeft.x(), end.y() - topLeft.y())};
 }
 
-void dress(QWidget* control, const ControlSpec& spec) {
-    control->setObjectName(spec.name);
-    control->setGeometry(toPixels(spec.twips));
-    if (spec.face.family)
-        control->setFont(spec.face.family(spec.face.points, spec.face.bold));
-    if (spec.colour.isValid())
-        setColour(control, QPalette::WindowText, spec.colour);
-    if (spec.fill.isValid()) {
+void dress(QWidget* control, const ControlSpec& row) {
+    control->setObjectName(row.name);
+    control->setGeometry(toPixels(row.twips));
+    if (row.face.family)
+        control->setFont(row.face.family(row.face.points, row.face.bold));
+    if (row.colour.isValid())
+        setColour(control, QPalette::WindowText, row.colour);
+    if (row.fill.isValid()) {
         control->setAutoFillBackground(true);
-        setColour(control, QPalette::Window, spec.fill);
+        setColour(control, QPalette::Window, row.fill);
     }
     if (auto* label = qobject_cast<QLabel*>(control)) {
-        if (spec.alignment)
-            label->setAlignment(spec.alignment);
-        label->setWordWrap(spec.wrap);
+        if (row.alignment)
+            label->setAlignment(row.alignment);
+        label->setWordWrap(row.wrap);
     }
 }
 
-QList<QLabel*> placeLabels(QWidget* parent, std::span<const ControlSpec> specs) {
+QList<QLabel*> placeLabels(QWidget* parent, std::span<const ControlSpec> rows) {
     QList<QLabel*> labels;
-    for (const ControlSpec& spec : specs)
-        labels << placed(new QLabel(parent), spec);
+    for (const ControlSpec& row : rows)
+        labels << placed(new QLabel(parent), row);
     for (QLabel* label : labels)
         growToText(label);
     return labels;

@@ -45,19 +45,19 @@ struct ControlSpec {
     int tabIndex = -1; // of a control that takes the focus
 };
 
-// Sets what `spec` says of any control but its caption.
-void dress(QWidget* control, const ControlSpec& spec);
+// Sets what `row` says of any control but its caption.
+void dress(QWidget* control, const ControlSpec& row);
 
-// `control`, named, placed, captioned and dressed as `spec` says.
-template <typename Control> Control* placed(Control* control, const ControlSpec& spec) {
-    if constexpr (requires { control->setText(spec.text); })
-        control->setText(spec.text);
-    dress(control, spec);
+// `control`, named, placed, captioned and dressed as `row` says.
+template <typename Control> Control* placed(Control* control, const ControlSpec& row) {
+    if constexpr (requires { control->setText(row.text); })
+        control->setText(row.text);
+    dress(control, row);
     return control;
 }
 
 // The labels of a layout table on `parent`, made after its other controls and then grown to
 // their texts, so that one that grows moves those below it.
-QList<QLabel*> placeLabels(QWidget* parent, std::span<const ControlSpec> specs);
+QList<QLabel*> placeLabels(QWidget* parent, std::span<const ControlSpec> rows);
 
 } // namespace quantell

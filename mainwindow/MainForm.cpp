@@ -70,10 +70,10 @@ void MainForm::createCommands(TabStops& tabStops) {
     const FormLayout& layout = formLayout();
     std::array<QPushButton*, 8> buttons{};
     for (std::size_t i = 0; i < buttons.size(); ++i) {
-        const ControlSpec& spec = layout.commands[i];
-        buttons[i] = placed(new QPushButton(this), spec);
+        const ControlSpec& row = layout.commands[i];
+        buttons[i] = placed(new QPushButton(this), row);
         buttons[i]->setAutoDefault(true); // a focused button takes Enter itself
-        tabStops.emplace_back(spec.tabIndex, buttons[i]);
+        tabStops.emplace_back(row.tabIndex, buttons[i]);
     }
     const auto button = [&buttons](Command command) {
         return buttons[static_cast<std::size_t>(command)];
