@@ -12,9 +12,10 @@ inline constexpr std::array<Kind, 4> kAllKinds{Kind::Length, Kind::Square, Kind:
 inline constexpr int kUnitCount = 7;
 
 struct Unit {
-    std::string_view name; // ASCII display name, "ft'2" style for squared and cubed units
-    double factor;         // size of one unit in the kind's base unit (m, m², m³, g)
-    bool hasCompanion;     // as first unit, it takes the unit one index below as second term
+    std::string_view name;    // ASCII display name, "ft'2" style for squared and cubed units
+    std::string_view reading; // the name in Japanese words (UTF-8), as screen readers say it
+    double factor;            // size of one unit in the kind's base unit (m, m², m³, g)
+    bool hasCompanion;        // as first unit, it takes the unit one index below as second term
 };
 
 using UnitTable = std::array<Unit, kUnitCount>;
