@@ -1,5 +1,6 @@
 #include "WindowLook.h"
 
+#include "KeyboardMenus.h"
 #include "Layout.h"
 #include "platform/Platform.h"
 
@@ -232,6 +233,7 @@ void setUpWindow(QWidget* window, const char* name, Qt::WindowFlags flags, QSize
     window->installEventFilter(new WindowKeeper(window));
     static const bool tipsKept = (qApp->installEventFilter(new ToolTipKeeper(qApp)), true);
     static_cast<void>(tipsKept);
+    keepKeyboardMenus();
     drawTipsInTheWindowsFace();
 }
 

@@ -1,6 +1,9 @@
 #include "Accessible.h"
 
+#include "AccessibleText.h"
 #include "LockedComboBox.h"
+#include "MainForm.h"
+#include "NoteLabel.h"
 #include "ResultLabel.h"
 
 #include <QAbstractItemView>
@@ -15,26 +18,20 @@ namespace {
 // A control whose name says what it is and whose value is what it shows: the entry or result
 // is its value (UI Automation) and its text (AT-SPI), read-only, without a caret or selection.
 // Its description, the tool tip, is left out where it only repeats the name or the value.
-class ValueAccessible : public QAccessibleWidget, public QAccessibleTextInterface {
+class ValueAccessible : public TextAccessible {
 public:
-    using QAccessibleWidget::QAccessibleWidget;
+    using TextAccessible::TextAccessible;
     virtual QString value() const = 0;
 
-    void* interface_cast(QAccessible::InterfaceType type) override {
-        if (type == QAccessible::TextInterface)
-            return static_cast<QAccessibleTextInterface*>(this);
-        return QAccessibleWidget::interface_cast(type);
-    }
     QString text(QAccessible::Text t) const override {
         if (t == QAccessible::Value)
             return value();
-        const QString text = QAccessibleWidget::text(t);
-        const bool repeats = text == value() || text == QAccessibleWidget::text(QAccessible::Name);
+        const QString text = TextAccessible::text(t);
+        const bool repeats = text == value() || text == TextAccessible::text(QAccessible::Name);
         return t == QAccessible::Description && repeats ? QString() : text;
     }
+    using TextAccessible::text;
 
-    QString text(int start, int end) const override { return value().mid(start, end - start); }
-    int characterCount() const override { return int(value().size()); }
     void selection(int, int* start, int* end) const override { *start = *end = 0; }
     int selectionCount() const override { return 0; }
     void addSelection(int, int) override {}
@@ -45,10 +42,9 @@ public:
     QRect characterRect(int) const override { return {}; }
     int offsetAtPoint(const QPoint&) const override { return -1; }
     void scrollToSubstring(int, int) override {}
-    QString attributes(int offset, int* start, int* end) const override {
-        *start = *end = offset;
-        return {};
-    }
+
+protected:
+    QString wholeText() const override { return value(); }
 };
 
 // A unit list. Qt's own interface for a list names it by its entry under AT-SPI; this one keeps
@@ -57,7 +53,10 @@ class UnitListAccessible : public ValueAccessible {
 public:
     explicit UnitListAccessible(QComboBox* list) : ValueAccessible(list, QAccessible::ComboBox) {}
 
-    QString value() const override { return list()->currentText(); }
+    // The unit in words, as its entries in the open list are read.
+    QString value() const override {
+        return list()->currentData(Qt::AccessibleTextRole).toString();
+    }
     int childCount() const override { return 1; }
     QAccessibleInterface* child(int index) const override {
         return index == 0 ? QAccessible::queryAccessibleInterface(list()->view()) : nullptr;
@@ -115,12 +114,41 @@ private:
     QAction* copy() const { return widget()->actions().constFirst(); }
 };
 
+// What the program just did: readers speak a notification as it shows.
+class NoteAccessible : public QAccessibleWidget {
+public:
+    explicit NoteAccessible(NoteLabel* note) : QAccessibleWidget(note, QAccessible::Notification) {}
+    QString text(QAccessible::Text t) const override {
+        return t == QAccessible::Name ? static_cast<const NoteLabel*>(widget())->spoken()
+                                      : QAccessibleWidget::text(t);
+    }
+};
+
+// A label that readers pass by, as it repeats what is said elsewhere.
+class PassedByAccessible : public QAccessibleWidget {
+public:
+    explicit PassedByAccessible(QWidget* label)
+        : QAccessibleWidget(label, QAccessible::StaticText) {}
+    QAccessible::State state() const override {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.invisible = true;
+        return state;
+    }
+};
+
 QAccessibleInterface* readerInterface(const QString&, QObject* object) {
     if (auto* box = qobject_cast<ResultLabel*>(object))
         return new ResultAccessible(box);
+    if (auto* note = qobject_cast<NoteLabel*>(object))
+        return new NoteAccessible(note);
+    if (auto* symbol = qobject_cast<UnitSymbolLabel*>(object))
+        return new PassedByAccessible(symbol);
+    // A window of its own, as readers announce it when it becomes active, not a pane.
+    if (auto* form = qobject_cast<MainForm*>(object))
+        return new QAccessibleWidget(form, QAccessible::Window);
     if (auto* list = qobject_cast<QComboBox*>(object))
         return new UnitListAccessible(list);
-    return nullptr;
+    return editableTextInterface(object);
 }
 
 } // namespace

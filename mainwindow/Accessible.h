@@ -2,9 +2,11 @@
 
 namespace quantell {
 
-// What screen readers get from the main window's unit lists and result boxes, installed once
-// before any of them is read. A list is named by its kind and term, never by its entry, and a
-// result box by its kind and unit; the entry or full value each shows is its text and value.
+// What screen readers get from the main window, installed once before any of it is read: the
+// window is a frame; a unit list is named by its kind and term, never by its entry, which is its
+// text and value in words; a result box is named by its kind, value and unit in words, and its
+// full value is its text and value; the unit symbols beside the results are passed by; the
+// amount boxes and the report box answer every text query; the note is a notification.
 void installReaderInterfaces();
 
 } // namespace quantell

@@ -1,6 +1,7 @@
 #include "KindColumn.h"
 
 #include "LockedComboBox.h"
+#include "NoteLabel.h"
 #include "ResultLabel.h"
 #include "engine/Conversion.h"
 #include "look/Messenger.h"
@@ -26,15 +27,16 @@ namespace {
 const QColor kActiveShade(255, 255, 255);
 const QColor kInactiveShade(204, 204, 204);
 
-QString unitName(Kind kind, int index) {
-    const std::string_view name = units(kind)[static_cast<std::size_t>(index)].name;
-    return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+QString fromUtf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 } // namespace
 
-KindColumn::KindColumn(Kind kind, QWidget* window, Messenger& messenger, TabStops& tabStops)
-    : QObject(window), m_look(lookOf(kind)), m_window(window), m_messenger(messenger) {
+KindColumn::KindColumn(Kind kind, QWidget* window, Messenger& messenger, NoteLabel& note,
+                       TabStops& tabStops)
+    : QObject(window), m_look(lookOf(kind)), m_window(window), m_messenger(messenger),
+      m_note(note) {
     const ColumnLayout layout = columnLayout(m_look);
     m_option = placed(new QRadioButton(window), layout.option);
     growToText(m_option);
@@ -47,10 +49,10 @@ KindColumn::KindColumn(Kind kind, QWidget* window, Messenger& messenger, TabStop
         tabStops.emplace_back(layout.unit[i].tabIndex, m_unit[i]);
     }
     for (int i = 0; i < kUnitCount; ++i) {
-        m_ans[i] = placed(new ResultLabel(QString(), window), layout.ans[i]);
+        m_ans[i] = placed(new ResultLabel(window), layout.ans[i]);
         m_ans[i]->setAutoFillBackground(true);
         setColour(m_ans[i], QPalette::Window, kActiveShade);
-        m_unitName[i] = placed(new QLabel(window), layout.unitName[i]);
+        m_unitName[i] = placed(new UnitSymbolLabel(window), layout.unitName[i]);
     }
     bindControls();
     const QLocale locale;
@@ -64,6 +66,7 @@ void KindColumn::bindControls() {
         m_num[i]->installEventFilter(this);
         connect(m_unit[i], &QComboBox::activated, this, &KindColumn::onUnitChosen);
     }
+    m_unit[0]->installEventFilter(this);
     // The option group is one Tab stop, at the selected button.
     connect(m_option, &QRadioButton::toggled, m_option, [option = m_option](bool on) {
         option->setFocusPolicy(on ? Qt::StrongFocus : Qt::ClickFocus);
@@ -75,17 +78,24 @@ void KindColumn::bindControls() {
     m_num[1]->setAccessibleName(kindName + QStringLiteral("の補助単位の数値"));
     m_unit[0]->setAccessibleName(kindName + QStringLiteral("の単位"));
     m_unit[1]->setAccessibleName(kindName + QStringLiteral("の補助単位"));
-    for (int i = 0; i < kUnitCount; ++i)
-        m_ans[i]->setAccessibleName(
-            QStringLiteral("%1の結果（%2）").arg(kindName, unitName(m_look.kind, i)));
+}
+
+QString KindColumn::unitSymbol(int index) const {
+    return fromUtf8(units(m_look.kind)[static_cast<std::size_t>(index)].name);
+}
+
+QString KindColumn::unitWords(int index) const {
+    return fromUtf8(units(m_look.kind)[static_cast<std::size_t>(index)].reading);
 }
 
 void KindColumn::fill() {
     for (int i = 0; i < kUnitCount; ++i) {
-        const QString text = unitName(m_look.kind, i);
-        m_unit[0]->addItem(text);
-        m_unit[1]->addItem(text);
-        m_unitName[i]->setText(text);
+        const QString symbol = unitSymbol(i);
+        for (QComboBox* list : m_unit) {
+            list->addItem(symbol);
+            list->setItemData(i, unitWords(i), Qt::AccessibleTextRole);
+        }
+        m_unitName[i]->setText(symbol);
         growToText(m_unitName[i]);
     }
     for (QComboBox* list : m_unit)
@@ -114,9 +124,13 @@ void KindColumn::onUnitChosen() {
     m_num[1]->setEnabled(twoTerms);
     m_unit[1]->setEnabled(twoTerms);
     convert();
+    // A unit chosen in the open list is heard as it is chosen; one stepped to in the closed list
+    // is not, as the list offers readers no selection to follow.
+    if (m_unitKeyed)
+        m_note.announce(unitWords(first));
 }
 
-void KindColumn::convert() {
+bool KindColumn::convert() {
     const QByteArray first = m_num[0]->text().toUtf8();
     const QByteArray second = m_num[1]->text().toUtf8();
     const ConversionResult result =
@@ -131,16 +145,34 @@ void KindColumn::convert() {
             m_num[i]->setText(text);
     }
     for (int i = 0; i < kUnitCount; ++i)
-        m_ans[i]->showResult(QString::fromStdString(result.results[i]));
-    if (result.outcome == Outcome::Overflow)
-        m_messenger.warn(m_window, QStringLiteral("値が大きすぎるため変換できません。"));
+        showResult(i, QString::fromStdString(result.results[i]));
+    if (result.outcome != Outcome::Overflow)
+        return true;
+    m_messenger.warn(m_window, QStringLiteral("値が大きすぎるため変換できません。"));
+    return false;
+}
+
+// Readers hear a result box as its kind, its value and its unit in words.
+void KindColumn::showResult(int index, const QString& value) {
+    m_ans[index]->showResult(value);
+    const QString kindName = QString::fromUtf8(m_look.japanese);
+    m_ans[index]->setAccessibleName(
+        value.isEmpty() ? QStringLiteral("%1の結果（%2）").arg(kindName, unitWords(index))
+                        : QStringLiteral("%1の結果 %2 %3").arg(kindName, value, unitWords(index)));
+}
+
+QString KindColumn::spokenResults() const {
+    QStringList results;
+    for (int i = 0; i < kUnitCount; ++i)
+        results << m_ans[i]->text() + u' ' + unitWords(i);
+    return results.join(u'、');
 }
 
 void KindColumn::clear() {
     for (QLineEdit* box : m_num)
         box->clear();
-    for (ResultLabel* label : m_ans)
-        label->showResult(QString());
+    for (int i = 0; i < kUnitCount; ++i)
+        showResult(i, QString());
 }
 
 void KindColumn::focusFirstInput() {
@@ -180,20 +212,24 @@ void KindColumn::showAmountMenu(QLineEdit* box, const QPoint& at) {
 }
 
 bool KindColumn::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_unit[0]) {
+        // The arrow keys of the closed list step through its units; Alt+Down opens it.
+        if (event->type() == QEvent::KeyPress) {
+            const auto* key = static_cast<QKeyEvent*>(event);
+            m_unitKeyed = !(key->modifiers() & Qt::AltModifier) &&
+                          QList<int>{Qt::Key_Up,  Qt::Key_Down,   Qt::Key_Home,
+                                     Qt::Key_End, Qt::Key_PageUp, Qt::Key_PageDown}
+                              .contains(key->key());
+        } else if (event->type() == QEvent::KeyRelease) {
+            m_unitKeyed = false;
+        }
+        return QObject::eventFilter(watched, event);
+    }
     auto* box = static_cast<QLineEdit*>(watched);
     switch (event->type()) {
     case QEvent::ContextMenu:
         showAmountMenu(box, static_cast<QContextMenuEvent*>(event)->globalPos());
         return true;
-    case QEvent::KeyPress:
-        // Shift+F10 opens the menu too: Windows makes a context menu of it itself, X11 does not.
-        if (static_cast<QKeyEvent*>(event)->keyCombination() ==
-            QKeyCombination(Qt::ShiftModifier, Qt::Key_F10)) {
-            const QPoint cursor = box->inputMethodQuery(Qt::ImCursorRectangle).toRect().center();
-            showAmountMenu(box, box->mapToGlobal(cursor));
-            return true;
-        }
-        break;
     case QEvent::FocusIn:
         // An amount box selects its text when it is entered: by Tab, by the program (a conversion,
         // a kind chosen) or by a click, whose mouse press would place the cursor after a direct

@@ -20,6 +20,7 @@ class QWidget;
 namespace quantell {
 
 class Messenger;
+class NoteLabel;
 class ResultLabel;
 
 // One kind's column of the main window: its option button, two amount boxes with their unit
@@ -29,8 +30,10 @@ class ResultLabel;
 class KindColumn : public QObject {
 public:
     // Makes the controls on `window`, named and placed as the column's rows say; those that
-    // take the focus join `tabStops`. Warnings go to `messenger`.
-    KindColumn(Kind kind, QWidget* window, Messenger& messenger, TabStops& tabStops);
+    // take the focus join `tabStops`. Warnings go to `messenger`; what readers are told as it
+    // happens, to `note`.
+    KindColumn(Kind kind, QWidget* window, Messenger& messenger, NoteLabel& note,
+               TabStops& tabStops);
 
     const KindLook& look() const { return m_look; }
     QRadioButton* option() const { return m_option; }
@@ -40,8 +43,13 @@ public:
     void fill();
     // Only the current kind takes input; its results are white and its caption red.
     void setCurrent(bool current);
-    // Converts the two amounts into the seven results and warns when they overflow.
-    void convert();
+    // Converts the two amounts into the seven results; false, with a warning, when they overflow.
+    bool convert();
+    // The seven results as readers hear them, each value with its unit in words.
+    QString spokenResults() const;
+    // Result `index`'s unit: its symbol, and in words.
+    QString unitSymbol(int index) const;
+    QString unitWords(int index) const;
     void clear();
     void focusFirstInput();
     // What the controls show, for the report.
@@ -53,11 +61,14 @@ protected:
 private:
     void bindControls();
     void onUnitChosen();
+    void showResult(int index, const QString& value);
     void showAmountMenu(QLineEdit* box, const QPoint& at);
 
     const KindLook& m_look;
     QWidget* m_window;
     Messenger& m_messenger;
+    NoteLabel& m_note;
+    bool m_unitKeyed = false; // a key in the closed unit list is being handled
     std::string m_decimalPoint;
     std::string m_groupSeparator;
     QRadioButton* m_option = nullptr;

@@ -3,6 +3,7 @@
 #include "Accessible.h"
 #include "FormLayout.h"
 #include "KindColumn.h"
+#include "NoteLabel.h"
 #include "ResultLabel.h"
 #include "look/Messenger.h"
 #include "look/WindowLook.h"
@@ -24,24 +25,26 @@ namespace quantell {
 
 MainForm::MainForm(Messenger* messenger, QWidget* parent)
     : QWidget(parent), m_messenger(messenger ? *messenger : defaultMessenger()) {
+    installReaderInterfaces();
     setUpWindow(this, "MainForm",
                 Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                     Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                     Qt::WindowCloseButtonHint,
                 kMainFormTwips);
     setWindowIcon(resourceIcon("main"));
-    installReaderInterfaces();
     TabStops tabStops;
     createCommands(tabStops);
     createTitleAndReport(tabStops);
+    m_note = new NoteLabel(this);
     for (std::size_t i = 0; i < m_columns.size(); ++i) {
-        auto* column = new KindColumn(kAllKinds[i], this, m_messenger, tabStops);
+        auto* column = new KindColumn(kAllKinds[i], this, m_messenger, *m_note, tabStops);
         m_columns[i] = column;
         connect(column->option(), &QRadioButton::clicked, this,
                 [this, column] { onKindChosen(*column); });
         column->option()->installEventFilter(this);
-        for (ResultLabel* result : column->results())
-            connect(result, &ResultLabel::copyRequested, this, &MainForm::copyText);
+        for (int unit = 0; unit < kUnitCount; ++unit)
+            connect(column->results()[unit], &ResultLabel::copyRequested, this,
+                    [this, column, unit] { copyResult(*column, unit); });
     }
     std::sort(tabStops.begin(), tabStops.end());
     for (std::size_t i = 1; i < tabStops.size(); ++i)
@@ -82,7 +85,9 @@ void MainForm::createCommands(TabStops& tabStops) {
     m_comChange = button(Command::Change);
     m_comClear = button(Command::Clear);
     m_comText = button(Command::Text);
-    button(Command::TextClear)->setToolTip(QStringLiteral("テキストとクリップボードを消去します"));
+    m_comTxClear = button(Command::TextClear);
+    m_comClip = button(Command::Clip);
+    m_comTxClear->setToolTip(QStringLiteral("テキストとクリップボードを消去します"));
     const std::pair<Command, void (MainForm::*)()> handlers[] = {
         {Command::Change, &MainForm::convertCurrentKind},
         {Command::Clear, &MainForm::clearCurrentKind},
@@ -115,8 +120,11 @@ void MainForm::onKindChosen(KindColumn& column) {
 }
 
 void MainForm::convertCurrentKind() {
-    m_current->convert();
+    const bool converted = m_current->convert();
     m_current->focusFirstInput();
+    // The results are on the window already; readers hear them once, the focus staying put.
+    if (converted)
+        m_note->announce(m_current->spokenResults());
 }
 
 void MainForm::clearCurrentKind() {
@@ -131,15 +139,34 @@ void MainForm::appendReportBlock() {
     cursor.insertText(reportAddition(m_report->document()->isEmpty(), m_current->reportBlock()));
     m_report->setTextCursor(cursor);
     m_report->ensureCursorVisible();
+    noteDone(QString::fromUtf8(m_current->look().japanese) +
+                 QStringLiteral("の変換結果をテキスト化しました"),
+             m_comText);
 }
 
 void MainForm::clearReport() {
     m_report->clear();
-    copyText(QString());
+    if (copyText(QString()))
+        noteDone(QStringLiteral("テキストとクリップボードを消去しました"), m_comTxClear);
 }
 
 void MainForm::copyReportToClipboard() {
-    copyText(reportText());
+    if (copyText(reportText()))
+        noteDone(QStringLiteral("テキストをクリップボードにコピーしました"), m_comClip);
+}
+
+// A copied result is told with its unit, in words to readers and as its symbol on the window.
+void MainForm::copyResult(const KindColumn& column, int index) {
+    const QString value = column.results()[index]->text();
+    if (!copyText(value))
+        return;
+    const QString copied = QStringLiteral("%1 の値 %2 をコピーしました");
+    m_note->announce(copied.arg(column.unitWords(index), value),
+                     copied.arg(column.unitSymbol(index), value), column.results()[index]);
+}
+
+void MainForm::noteDone(const QString& what, const QPushButton* button) {
+    m_note->announce(what, what, button);
 }
 
 void MainForm::startEditor() {
@@ -147,9 +174,11 @@ void MainForm::startEditor() {
         m_messenger.warn(this, warning);
 }
 
-void MainForm::copyText(const QString& text) {
-    if (!copyToClipboard(text))
-        m_messenger.warn(this, QStringLiteral("クリップボードに書き込めませんでした。"));
+bool MainForm::copyText(const QString& text) {
+    if (copyToClipboard(text))
+        return true;
+    m_messenger.warn(this, QStringLiteral("クリップボードに書き込めませんでした。"));
+    return false;
 }
 
 QString MainForm::reportText() const {

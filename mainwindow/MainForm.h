@@ -14,6 +14,7 @@ namespace quantell {
 
 class KindColumn;
 class Messenger;
+class NoteLabel;
 
 // The working window: the command row, the report box and four kind columns, one of them
 // current. Its state lives in its controls.
@@ -46,7 +47,10 @@ private:
     void copyReportToClipboard();
     void startEditor();
     bool optionArrowKey(QObject* option, int key);
-    void copyText(const QString& text);
+    void copyResult(const KindColumn& column, int index);
+    bool copyText(const QString& text);
+    // Tells the user, and readers, what a command did, beside its button.
+    void noteDone(const QString& what, const QPushButton* button);
 
     Messenger& m_messenger;
     std::array<KindColumn*, 4> m_columns{}; // in kind order, owned by the window
@@ -54,6 +58,9 @@ private:
     QPushButton* m_comChange = nullptr;
     QPushButton* m_comClear = nullptr;
     QPushButton* m_comText = nullptr;
+    QPushButton* m_comTxClear = nullptr;
+    QPushButton* m_comClip = nullptr;
+    NoteLabel* m_note = nullptr;
     QLabel* m_title = nullptr;
     QPlainTextEdit* m_report = nullptr;
 };

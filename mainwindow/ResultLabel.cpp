@@ -19,7 +19,7 @@ constexpr qreal kStepPoints = 0.5;
 
 } // namespace
 
-ResultLabel::ResultLabel(const QString& text, QWidget* parent) : QLabel(text, parent) {
+ResultLabel::ResultLabel(QWidget* parent) : QLabel(parent) {
     setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
     auto* copy = new QAction(QStringLiteral("コピー"), this);

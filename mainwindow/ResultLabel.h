@@ -14,7 +14,7 @@ class ResultLabel : public QLabel {
 public:
     static constexpr qreal kMostShrink = 1; // points
 
-    explicit ResultLabel(const QString& text, QWidget* parent = nullptr);
+    explicit ResultLabel(QWidget* parent = nullptr);
 
     // Shows `result`, tells screen readers following the box, and puts a value not drawn whole
     // at the normal size in full in the tool tip.
@@ -39,6 +39,14 @@ private:
     QRect textRoom() const;
     bool isWhole(const Drawn& shown) const;
     void updateFullValueTip();
+};
+
+// The unit symbol beside a result box, which readers pass by: the result box says its unit in
+// words.
+class UnitSymbolLabel : public QLabel {
+    Q_OBJECT
+public:
+    using QLabel::QLabel;
 };
 
 } // namespace quantell

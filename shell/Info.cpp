@@ -5,6 +5,7 @@
 #include "resources/Icons.h"
 #include "resources/Product.h"
 
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QLabel>
 #include <QPushButton>
@@ -31,9 +32,42 @@ const ControlSpec kLabels[] = {
 };
 // clang-format on
 
+// The window's texts and picture label the window itself. Readers hear its texts together, as its
+// description, when it opens, not one by one: they read a window's loose labels only from three
+// words up, and a Japanese sentence is one word to them.
+class WindowTextAccessible : public QAccessibleWidget {
+public:
+    explicit WindowTextAccessible(QLabel* label) : QAccessibleWidget(label) {}
+
+    QAccessible::Role role() const override {
+        return label()->pixmap().isNull() ? QAccessible::StaticText : QAccessible::Graphic;
+    }
+    QString text(QAccessible::Text t) const override {
+        const QString text = QAccessibleWidget::text(t);
+        return t == QAccessible::Name && text.isEmpty() ? label()->text() : text;
+    }
+    QList<std::pair<QAccessibleInterface*, QAccessible::Relation>>
+    relations(QAccessible::Relation match) const override {
+        if (!(match & QAccessible::Label))
+            return {};
+        return {{QAccessible::queryAccessibleInterface(widget()->window()), QAccessible::Label}};
+    }
+
+private:
+    const QLabel* label() const { return static_cast<const QLabel*>(widget()); }
+};
+
+QAccessibleInterface* windowTextInterface(const QString&, QObject* object) {
+    auto* label = qobject_cast<QLabel*>(object);
+    return label && qobject_cast<Info*>(label->parentWidget()) ? new WindowTextAccessible(label)
+                                                               : nullptr;
+}
+
 } // namespace
 
 Info::Info() {
+    static const bool readable = (QAccessible::installFactory(windowTextInterface), true);
+    static_cast<void>(readable);
     setUpWindow(this, "Info",
                 Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                     Qt::WindowCloseButtonHint,
@@ -49,6 +83,7 @@ Info::Info() {
     icon->setLineWidth(2);
     icon->setAlignment(Qt::AlignCenter);
     icon->setPixmap(QApplication::windowIcon().pixmap(kIconPixels));
+    icon->setAccessibleName(QStringLiteral("%1 のアイコン").arg(product::name));
 
     for (const ControlSpec& line : kLines)
         placed(new QWidget(this), line);
@@ -60,7 +95,10 @@ Info::Info() {
     connect(m_ok, &QPushButton::clicked, this, &QWidget::close);
     m_ok->setFocus();
 
-    placeLabels(this, kLabels);
+    QStringList texts;
+    for (const QLabel* label : placeLabels(this, kLabels))
+        texts << label->text();
+    setAccessibleDescription(texts.join(u' '));
 }
 
 void Info::keyPressEvent(QKeyEvent* event) {

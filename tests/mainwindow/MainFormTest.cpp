@@ -1,17 +1,10 @@
 #include "WindowTest.h"
 #include "mainwindow/ResultLabel.h"
-#include "platform/Platform.h"
 
-#include <QAccessible>
 #include <QClipboard>
 #include <QFontMetricsF>
 #include <QMenu>
 #include <QPlainTextEdit>
-#include <QPushButton>
-#include <QScopeGuard>
-#include <private/qguiapplication_p.h>
-#include <qpa/qplatformaccessibility.h>
-#include <qpa/qplatformintegration.h>
 
 namespace quantell::test {
 namespace {
@@ -196,56 +189,6 @@ TEST_F(WindowTest, ReportBlocksAppendAfterWhatTheBoxHoldsAndTheClipboardGetsExac
     click("ComText");
     EXPECT_TRUE(form->reportText().startsWith("\r\n\r\n ft  in\r\n=  mm\r\n=  cm\r\n"));
     EXPECT_TRUE(messenger.messages.isEmpty());
-}
-
-// A reader hears what each unit list is, by kind and term, and the entry it shows; a result box
-// by kind and unit, with its full value once (not again as a description where its tip repeats
-// it), and of each change as its bridge passes it on; a result's 「コピー」 action copies as its
-// menu does.
-TEST_F(WindowTest, ReadersHearWhatListsAndResultsAreAndWhatTheyHold) {
-    static QList<std::pair<QObject*, QAccessible::Event>> heard;
-    QAccessible::installUpdateHandler([](QAccessibleEvent* event) {
-        heard.append({event->object(), event->type()});
-    });
-    QPlatformAccessibility* bridge = QGuiApplicationPrivate::platformIntegration()->accessibility();
-    bridge->setActive(true);
-    const auto quiet = qScopeGuard([bridge] {
-        QAccessible::installUpdateHandler(nullptr);
-        bridge->setActive(false);
-    });
-    selectKind(Kind::Weight);
-    chooseUnit(Kind::Weight, 6);
-    type(num(Kind::Weight, 0), "123456789"); // some results are drawn rounded, in full in their tip
-    press(Qt::Key_Return);
-    for (const Kind kind : kAllKinds) {
-        for (int i = 0; i < 2; ++i) {
-            QAccessibleInterface* list = QAccessible::queryAccessibleInterface(unit(kind, i));
-            const QString entry = unit(kind, i)->currentText();
-            EXPECT_EQ(list->text(QAccessible::Name),
-                      QString(lookOf(kind).japanese) + (i == 0 ? "の単位" : "の補助単位"));
-            EXPECT_EQ(list->text(QAccessible::Value), entry);
-            EXPECT_EQ(list->textInterface()->text(0, list->textInterface()->characterCount()),
-                      entry);
-        }
-    }
-    for (int i = 0; i < kUnitCount; ++i) {
-        QLabel* box = ans(Kind::Weight, i);
-        SCOPED_TRACE(box->text().toStdString());
-        QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(box);
-        EXPECT_EQ(reader->text(QAccessible::Name),
-                  "重さの結果（" + get<QLabel>(Kind::Weight, "UnitName", i)->text() + "）");
-        EXPECT_EQ(reader->text(QAccessible::Value), box->text());
-        EXPECT_EQ(reader->textInterface()->text(0, reader->textInterface()->characterCount()),
-                  box->text());
-        EXPECT_EQ(reader->text(QAccessible::Description), "");
-        EXPECT_TRUE(heard.contains({box, QAccessible::TextUpdated}));
-        EXPECT_EQ(heard.contains({box, QAccessible::ValueChanged}),
-                  platform::readersHearValueChanges);
-        QApplication::clipboard()->clear();
-        ASSERT_EQ(reader->actionInterface()->actionNames(), QStringList("コピー"));
-        reader->actionInterface()->doAction("コピー");
-        EXPECT_EQ(QApplication::clipboard()->text(), box->text());
-    }
 }
 
 // The keyboard's way to one result: the amount box's menu (Shift+F10, the Menu key or a right
