@@ -25,7 +25,7 @@ public:
         case QEvent::KeyPress:
             return static_cast<QKeyEvent*>(event)->keyCombination() ==
                        QKeyCombination(Qt::ShiftModifier, Qt::Key_F10) &&
-                   openMenuOfFocus();
+                   watched->isWidgetType() && openMenuOf(static_cast<QWidget*>(watched));
         case QEvent::ContextMenu:
             m_byKeyboard =
                 static_cast<QContextMenuEvent*>(event)->reason() == QContextMenuEvent::Keyboard;
@@ -52,17 +52,16 @@ public:
     }
 
 private:
-    // Sends the focused control a keyboard context menu request at its text cursor, or at its
-    // middle; false where it has no menu.
-    static bool openMenuOfFocus() {
-        QWidget* focus = QApplication::focusWidget();
-        if (!focus || focus->contextMenuPolicy() == Qt::NoContextMenu ||
-            focus->contextMenuPolicy() == Qt::PreventContextMenu)
+    // Sends the control a key went to a keyboard context menu request at its text cursor, or at
+    // its middle; false where it has no menu.
+    static bool openMenuOf(QWidget* control) {
+        const Qt::ContextMenuPolicy policy = control->contextMenuPolicy();
+        if (policy == Qt::NoContextMenu || policy == Qt::PreventContextMenu)
             return false;
-        const QRect cursor = focus->inputMethodQuery(Qt::ImCursorRectangle).toRect();
-        const QPoint at = cursor.isValid() ? cursor.center() : focus->rect().center();
-        QContextMenuEvent request(QContextMenuEvent::Keyboard, at, focus->mapToGlobal(at));
-        QApplication::sendEvent(focus, &request);
+        const QRect cursor = control->inputMethodQuery(Qt::ImCursorRectangle).toRect();
+        const QPoint at = cursor.isValid() ? cursor.center() : control->rect().center();
+        QContextMenuEvent request(QContextMenuEvent::Keyboard, at, control->mapToGlobal(at));
+        QApplication::sendEvent(control, &request);
         return true;
     }
 
