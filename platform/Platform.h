@@ -12,6 +12,10 @@ namespace quantell::platform {
 QStringList uiFaces();
 QStringList proportionalFaces();
 
+// Where Qt's own catalogues of its texts are: the system Qt's folder, or the program's own
+// translations folder where the program brings its Qt.
+QString qtCataloguesDir();
+
 // "for Windows", "for Linux": the system this build of the program is for.
 extern const char caption[];
 

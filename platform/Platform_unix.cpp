@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLibrary>
+#include <QLibraryInfo>
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -27,6 +28,10 @@ QStringList proportionalFaces() {
 }
 
 const bool readersHearValueChanges = false;
+
+QString qtCataloguesDir() {
+    return QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+}
 
 #ifdef Q_OS_MACOS
 const char caption[] = "for macOS";

@@ -1,5 +1,6 @@
 #include "Platform.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFontDatabase>
 
@@ -25,6 +26,10 @@ QStringList proportionalFaces() {
 }
 
 const bool readersHearValueChanges = true;
+
+QString qtCataloguesDir() {
+    return QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("translations"));
+}
 
 const char caption[] = "for Windows";
 

@@ -3,11 +3,22 @@
 #include "Info.h"
 #include "StartDialog.h"
 #include "mainwindow/MainForm.h"
+#include "platform/Platform.h"
 #include "resources/Icons.h"
 
 #include <QApplication>
+#include <QTranslator>
 
 namespace quantell {
+
+bool installQtJapanese() {
+    auto* catalogue = new QTranslator(qApp);
+    if (catalogue->load(QStringLiteral("qtbase_ja"), platform::qtCataloguesDir()) &&
+        QCoreApplication::installTranslator(catalogue))
+        return true;
+    delete catalogue;
+    return false;
+}
 
 Shell::Shell() {
     // The application icon: the windows' own, the splash logo and the about window's picture,

@@ -9,6 +9,11 @@ class Info;
 class MainForm;
 class StartDialog;
 
+// Qt's own texts (edit menus, message box buttons, what readers are told of actions) in
+// Japanese, as the windows are, whatever the system's language; number formats still follow
+// the system. Without Qt's catalogue they stay English. False then.
+bool installQtJapanese();
+
 // Owns the program's windows, each at most one at a time. Constructing it starts the
 // program: the splash shows at once and opens the main window on its tick. Windows delete
 // themselves when closed; the program ends when the last of them has gone.

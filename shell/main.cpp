@@ -5,6 +5,7 @@
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    quantell::installQtJapanese();
     namespace product = quantell::product;
     // The name is also the title of the message boxes.
     QApplication::setApplicationName(product::name);

@@ -10,9 +10,11 @@
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPainter>
 #include <QProxyStyle>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QStyle>
 #include <QStyleOptionButton>
@@ -310,6 +312,34 @@ TEST(Readers, EveryControlThatTakesTheFocusSaysWhatItIs) {
         }
     });
     EXPECT_EQ(named, 27); // an option, 8 amounts, 8 lists, 8 commands, the report box and OK
+}
+
+// Qt's own texts are Japanese, as the windows are, from the catalogue where the program looks for
+// it: the entries of the amount box's and the report box's menus, and what readers are told of
+// a box's actions. A shortcut (Ctrl+Z) and an access key ((&U)) aside, none holds a Latin letter.
+TEST(Readers, QtsOwnTextsAreJapanese) {
+    ASSERT_TRUE(installQtJapanese());
+    const QRegularExpression english("[A-Za-z]");
+    const auto japanese = [&english](QString text) {
+        return !text.section(u'\t', 0, 0).remove(QRegularExpression("\\(&.\\)")).contains(english);
+    };
+    MainForm form;
+    form.show();
+    for (const char* name : {"Num(0)", "RTBox"}) {
+        auto* box = form.findChild<QWidget*>(name);
+        box->setFocus();
+        QTest::keyClick(box, Qt::Key_F10, Qt::ShiftModifier);
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        ASSERT_TRUE(menu) << name;
+        for (const QAction* entry : menu->actions())
+            EXPECT_TRUE(japanese(entry->text())) << entry->text().toStdString();
+        menu->close();
+        QAccessibleActionInterface* actions =
+            QAccessible::queryAccessibleInterface(box)->actionInterface();
+        for (const QString& action : actions->actionNames())
+            EXPECT_TRUE(japanese(actions->localizedActionDescription(action)))
+                << actions->localizedActionDescription(action).toStdString();
+    }
 }
 
 // Each window opens in the middle of the screen's free area, and cannot be resized or
