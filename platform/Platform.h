@@ -16,6 +16,11 @@ QStringList proportionalFaces();
 // translations folder where the program brings its Qt.
 QString qtCataloguesDir();
 
+// The files that hold the licences of the Qt the program runs on, LGPL-3.0 and GPL-3.0, and
+// of all else it brings: the system's copies where the system's Qt is used, the third-party
+// notices beside the program where it brings its own.
+QStringList licenceFiles();
+
 // "for Windows", "for Linux": the system this build of the program is for.
 extern const char caption[];
 

@@ -33,6 +33,10 @@ QString qtCataloguesDir() {
     return QLibraryInfo::path(QLibraryInfo::TranslationsPath);
 }
 
+QStringList licenceFiles() {
+    return {"/usr/share/common-licenses/LGPL-3", "/usr/share/common-licenses/GPL-3"};
+}
+
 #ifdef Q_OS_MACOS
 const char caption[] = "for macOS";
 #else

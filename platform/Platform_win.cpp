@@ -31,6 +31,11 @@ QString qtCataloguesDir() {
     return QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("translations"));
 }
 
+QStringList licenceFiles() {
+    return {QDir(QCoreApplication::applicationDirPath())
+                .filePath(QStringLiteral("THIRD-PARTY-NOTICES.txt"))};
+}
+
 const char caption[] = "for Windows";
 
 namespace {

@@ -1,5 +1,6 @@
 #include "Info.h"
 
+#include "Licences.h"
 #include "look/Layout.h"
 #include "look/WindowLook.h"
 #include "resources/Icons.h"
@@ -24,6 +25,8 @@ const ControlSpec kLines[] = {
     {.name = "Line1(0)", .twips = {96, 1860, 4856, 30}, .fill = QColor(255, 255, 255)},
 };
 const ControlSpec kOk{.name = "cmdOK", .twips = {3600, 2400, 1215, 375}, .text = "OK", .tabIndex = 0};
+// Qt, named where our copyright is shown, as its licence asks; a link to the licences.
+const ControlSpec kLicence{.name = "cmdLicence", .twips = {240, 2340, 3240, 330}, .text = QStringLiteral("Qt © The Qt Company Ltd. LGPL-3.0"), .face = {proportionalGothic, 9}, .tabIndex = 1};
 const ControlSpec kLabels[] = {
     {.name = "lblTitle", .twips = {1050, 240, 2925, 495}, .text = product::name, .face = {uiGothic, 24, true}, .colour = QColor(0, 0, 255), .alignment = Qt::AlignLeft},
     {.name = "lblVersion", .twips = {3360, 780, 1365, 225}, .text = product::versionCaption, .face = {uiGothic, 12}, .alignment = Qt::AlignLeft},
@@ -94,6 +97,10 @@ Info::Info() {
     m_ok->setDefault(true);
     connect(m_ok, &QPushButton::clicked, this, &QWidget::close);
     m_ok->setFocus();
+
+    auto* licence = placed(new QPushButton(this), kLicence);
+    licence->setToolTip(QStringLiteral("ライセンス表示を開きます"));
+    connect(licence, &QPushButton::clicked, this, [this] { (new Licences(this))->show(); });
 
     QStringList texts;
     for (const QLabel* label : placeLabels(this, kLabels))

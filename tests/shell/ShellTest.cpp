@@ -1,17 +1,20 @@
 #include "shell/Shell.h"
 #include "look/WindowLook.h"
 #include "mainwindow/MainForm.h"
+#include "platform/Platform.h"
 #include "shell/Info.h"
 #include "shell/StartDialog.h"
 
 #include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
+#include <QFile>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPainter>
+#include <QPlainTextEdit>
 #include <QProxyStyle>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -281,6 +284,31 @@ TEST(Info, OpensOnceAndOkEnterAndEscWithAnyModifiersCloseIt) {
     }
 }
 
+// Where it shows our copyright, the about window names Qt with its copyright and licence. The
+// line is the next Tab stop after OK, and Enter on it opens the licences: ours, and those of the
+// Qt the program runs on, in full where the platform keeps them, named where it does not.
+TEST(Info, NamesQtAndOpensTheLicences) {
+    Info info;
+    info.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&info));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    auto* qt = qobject_cast<QPushButton*>(QApplication::focusWidget());
+    ASSERT_TRUE(qt);
+    EXPECT_TRUE(qt->text().contains("Qt") && qt->text().contains("LGPL-3.0"));
+    QTest::keyClick(qt, Qt::Key_Return);
+    auto* licences = info.findChild<QDialog*>("Licences");
+    ASSERT_TRUE(licences && licences->isVisible());
+    const QString text = licences->findChild<QPlainTextEdit*>()->toPlainText();
+    EXPECT_TRUE(text.contains("MIT License"));
+    for (const QString& path : platform::licenceFiles()) {
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::ReadOnly)
+                        ? text.contains(QString::fromUtf8(file.readAll()).left(200))
+                        : text.contains(path))
+            << path.toStdString();
+    }
+}
+
 TEST(Shell, ProgramEndsWhenTheLastOfMainWindowAndInfoCloses) {
     {
         Shell shell;
@@ -311,7 +339,7 @@ TEST(Readers, EveryControlThatTakesTheFocusSaysWhatItIs) {
             ++named;
         }
     });
-    EXPECT_EQ(named, 27); // an option, 8 amounts, 8 lists, 8 commands, the report box and OK
+    EXPECT_EQ(named, 28); // an option, 8 amounts, 8 lists, 8 commands, the report box, OK, Qt
 }
 
 // Qt's own texts are Japanese, as the windows are, from the catalogue where the program looks for
