@@ -8,6 +8,7 @@
 #include <QMenu>
 #include <QTimer>
 
+#include <algorithm>
 #include <utility>
 
 namespace quantell {
@@ -15,6 +16,10 @@ namespace quantell {
 namespace {
 
 constexpr int kMenuAfterlifeMs = 3000;
+// An X11 menu takes the keyboard as it shows, and the window it came from is then told active
+// again; a reader that hears that after the menu's first entry announces the window over it.
+// The entry is made active once that has passed.
+constexpr int kGrabSettlesMs = 100;
 
 class KeyboardMenuKeeper : public QObject {
 public:
@@ -35,12 +40,14 @@ public:
                 outliveClosing(menu);
                 // The menu a keyboard context menu request opens is the next one to show.
                 if (std::exchange(m_byKeyboard, false))
-                    QTimer::singleShot(100, menu, [menu] { activateFirstEntry(menu); });
+                    QTimer::singleShot(kGrabSettlesMs, menu, [menu] { activateFirstEntry(menu); });
             }
             break;
         case QEvent::FocusIn:
+            // Back from a menu to a control of a window (a menu's own focus is its entry's).
             if (static_cast<QFocusEvent*>(event)->reason() == Qt::PopupFocusReason &&
-                QAccessible::isActive() && watched->isWidgetType()) {
+                QAccessible::isActive() && watched->isWidgetType() &&
+                static_cast<QWidget*>(watched)->window()->windowType() != Qt::Popup) {
                 QAccessibleEvent focus(watched, QAccessible::Focus);
                 QAccessible::updateAccessibility(&focus);
             }
@@ -76,13 +83,18 @@ private:
                 [menu] { QTimer::singleShot(kMenuAfterlifeMs, menu, &QObject::deleteLater); });
     }
 
+    // The first entry that can be chosen, or else the first of all where the style lets a
+    // disabled entry be active (Windows'), so that a menu of nothing to choose is heard too.
     static void activateFirstEntry(QMenu* menu) {
-        for (QAction* entry : menu->actions()) {
-            if (!entry->isSeparator() && entry->isEnabled() && entry->isVisible()) {
-                menu->setActiveAction(entry);
-                return;
-            }
-        }
+        QList<QAction*> entries = menu->actions();
+        entries.removeIf(
+            [](QAction* entry) { return entry->isSeparator() || !entry->isVisible(); });
+        const auto choosable = std::find_if(entries.begin(), entries.end(),
+                                            [](QAction* entry) { return entry->isEnabled(); });
+        if (choosable != entries.end())
+            menu->setActiveAction(*choosable);
+        else if (!entries.isEmpty())
+            menu->setActiveAction(entries.first());
     }
 
     bool m_byKeyboard = false;
