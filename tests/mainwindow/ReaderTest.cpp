@@ -129,8 +129,9 @@ TEST_F(WindowTest, ReadersGetEveryPieceOfTextAtEveryOffsetAtOnce) {
 // kind, value and unit in words, with its full value as its text and value, once (not again as a
 // description where its tip repeats it), and of each change as its bridge passes it on; a
 // result's 「コピー」 action copies as its menu does. The unit symbols beside the results, which
-// the result boxes say in words, are passed by.
+// the result boxes say in words, are passed by. The window is a frame, as readers announce one.
 TEST_F(WindowTest, ReadersHearWhatListsAndResultsAreAndWhatTheyHold) {
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(form.get())->role(), QAccessible::Window);
     static QList<std::pair<QObject*, QAccessible::Event>> heard;
     QAccessible::installUpdateHandler([](QAccessibleEvent* event) {
         heard.append({event->object(), event->type()});
