@@ -290,6 +290,7 @@ TEST(Info, OpensOnceAndOkEnterAndEscWithAnyModifiersCloseIt) {
 TEST(Info, NamesQtAndOpensTheLicences) {
     Info info;
     info.show();
+    info.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&info));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     auto* qt = qobject_cast<QPushButton*>(QApplication::focusWidget());
