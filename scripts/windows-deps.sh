@@ -38,8 +38,9 @@ gtest_prefix=$cache/googletest-$(dpkg-query -W -f='${Version}' googletest)-mingw
 qt_deb_version=$(dpkg-query -W -f='${Version}' qt6-base-dev-tools 2>/dev/null || true)
 qt_version=${qt_deb_version%%+*}
 qt_source=$cache/src/qt6-base-$qt_version
-# The prefix also holds, in sources/, what of Qt's source went into each DLL (record_sources).
-qt_prefix=$cache/qt-$qt_version-mingw64-$(key "${qt_options[@]}" sources)
+# The prefix also keeps, in graph/, the build's ninja graph and dependency log, from which
+# record_sources tells what of Qt's source went into each DLL without the build folder.
+qt_prefix=$cache/qt-$qt_version-mingw64-$(key "${qt_options[@]}" graph)
 
 # Writes a private apt source list with a deb-src line for each of the machine's own deb
 # entries for Debian's archives (one-line and deb822 forms), so apt follows whatever mirror
@@ -111,10 +112,19 @@ build_into() {
         { tail -30 "$build.configure.log" >&2; fail "$name's configuration failed"; }
     build_with_progress "$name" "$build" || fail "$name did not build (the failing step is above)"
     ninja -C "$build" install >/dev/null || fail "$name did not install into $prefix"
-    [[ $name != Qt ]] || record_sources "$build" "$source" "$prefix/sources"
+    [[ $name != Qt ]] || { keep_graph "$build" "$prefix/graph"
+        record_sources "$prefix/graph" "$source" "$prefix/sources"; }
     rm -rf "$build" "$build.configure.log"
     touch "$prefix/.complete"
     say "$name built in $(((SECONDS - start) / 60)) min $(((SECONDS - start) % 60)) s"
+}
+
+# Keeps what ninja knows of a build, its manifests and logs, without the objects.
+keep_graph() {
+    local build=$1 graph=$2
+    mkdir -p "$graph"
+    (cd "$build" && find . \( -name '*.ninja' -o -name .ninja_deps -o -name .ninja_log \) -print0 |
+        tar --null -cf - -T -) | tar -xf - -C "$graph"
 }
 
 # For each DLL of the build, the files of Qt's source, headers included, that its own objects
