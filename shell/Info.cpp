@@ -30,7 +30,7 @@ const ControlSpec kLicence{.name = "cmdLicence", .twips = {240, 2340, 3240, 330}
 const ControlSpec kLabels[] = {
     {.name = "lblTitle", .twips = {1050, 240, 2925, 495}, .text = product::name, .face = {uiGothic, 24, true}, .colour = QColor(0, 0, 255), .alignment = Qt::AlignLeft},
     {.name = "lblVersion", .twips = {3360, 780, 1365, 225}, .text = product::versionCaption, .face = {uiGothic, 12}, .alignment = Qt::AlignLeft},
-    {.name = "lblDescription", .twips = {1200, 1200, 2925, 450}, .text = "ヤード・ポンド法×メートル法の簡単な単位変換ソフトです。", .face = {proportionalGothic, 11.25}, .colour = Qt::black, .alignment = Qt::AlignLeft | Qt::AlignTop, .wrap = true},
+    {.name = "lblDescription", .twips = {1200, 1200, 2925, 450}, .text = product::description, .face = {proportionalGothic, 11.25}, .colour = Qt::black, .alignment = Qt::AlignLeft | Qt::AlignTop, .wrap = true},
     {.name = "Label1", .twips = {600, 2040, 4095, 255}, .text = product::copyright, .alignment = Qt::AlignLeft},
 };
 // clang-format on

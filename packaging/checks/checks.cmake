@@ -2,7 +2,8 @@
 # Included from packaging.cmake.
 
 set(version_check ${CMAKE_COMMAND} -DWINDRES=x86_64-w64-mingw32-windres -DPRODUCT=${PROJECT_NAME}
-    -DVERSION=${PROJECT_VERSION} -DVERSION_TEXT=${QUANTELL_VERSION_TEXT})
+    -DVERSION=${PROJECT_VERSION} -DVERSION_TEXT=${QUANTELL_VERSION_TEXT}
+    -DDESCRIPTION=${QUANTELL_DESCRIPTION_JA})
 if(WIN32)
     # Cross-built here: the version resource as the built program file carries it, and the
     # portable zip, once packed, starts on its own.
