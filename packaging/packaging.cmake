@@ -115,9 +115,11 @@ else()
     set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${QUANTELL_COMPANY} <quantell@brevalt.example>")
     set(CPACK_DEBIAN_PACKAGE_SECTION utils)
     # The Qt libraries come from dpkg-shlibdeps. The platform plugins are only recommended by
-    # Qt's GUI library, yet without them no window opens; the Japanese texts need a CJK font.
+    # Qt's GUI library, yet without them no window opens; the Japanese texts need a CJK font,
+    # and Qt's own texts (its menus and buttons) its Japanese catalogue.
     set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-    set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-ipafont-gothic, fonts-vlgothic")
+    set(CPACK_DEBIAN_PACKAGE_DEPENDS
+        "qt6-qpa-plugins, qt6-translations-l10n, fonts-ipafont-gothic, fonts-vlgothic")
     set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 endif()
 

@@ -4,7 +4,7 @@
 set -euo pipefail
 
 declare -A needs=(
-    [build]="cmake ninja-build g++ pkg-config qt6-base-dev libglib2.0-dev libgtest-dev fonts-ipafont-gothic fonts-vlgothic"
+    [build]="cmake ninja-build g++ pkg-config qt6-base-dev qt6-translations-l10n libglib2.0-dev libgtest-dev fonts-ipafont-gothic fonts-vlgothic"
     [test]="binutils-mingw-w64-x86-64 desktop-file-utils appstream qt6-base-private-dev"
     [bench]="libbenchmark-dev xvfb x11-utils"
     [fuzz]="clang libclang-rt-14-dev"
