@@ -53,4 +53,16 @@ set(codepage ${CPACK_TOPLEVEL_DIRECTORY}/_ForceCodepage.idt)
 file(WRITE ${codepage} "\r\n\r\n932\t_ForceCodepage\r\n")
 execute_process(COMMAND ${CMAKE_COMMAND} -E env WINDOWS_LANGUAGE=ja msibuild ${msi} -i ${codepage}
     COMMAND_ERROR_IS_FATAL ANY)
+# wixl also gives the summary information, which Windows shows as the file's details, the
+# language 1033 (English) whatever the package says: msibuild sets the package's own, keeping
+# subject, author and revision. Its texts stay ASCII: msibuild writes them in UTF-8, which
+# the summary's code page, 932, would garble.
+execute_process(COMMAND msiinfo suminfo ${msi} OUTPUT_VARIABLE summary COMMAND_ERROR_IS_FATAL ANY)
+string(REGEX MATCH "Subject: ([^\n]*)\nAuthor: ([^\n]*)\n.*Template: x64;[0-9]+\nRevision number \\(UUID\\): ([^\n]*)"
+    _ "${summary}")
+if(NOT CMAKE_MATCH_3)
+    message(FATAL_ERROR "msiinfo shows no summary information of ${msi}:\n${summary}")
+endif()
+execute_process(COMMAND msibuild ${msi} -s ${CMAKE_MATCH_1} ${CMAKE_MATCH_2} "x64;1041" ${CMAKE_MATCH_3}
+    COMMAND_ERROR_IS_FATAL ANY)
 set(CPACK_EXTERNAL_BUILT_PACKAGES ${msi})

@@ -1,15 +1,15 @@
 #!/usr/bin/env bash
 # Checks the installer (MSI) and the setup program under Wine as a user without administrator
 # rights meets them, in a new Wine prefix of their own. Each installs exactly the zip's files
-# (our licence and the third-party notices among them) under %LOCALAPPDATA%\Programs\Quantell,
-# a Start-menu shortcut to the program and one entry in the installed programs; the installed
+# (our licence and the third-party notices among them) under %LOCALAPPDATA%\Programs\Quantell, a
+# Start-menu shortcut to the program and one entry in the installed programs; the installed
 # program starts; a later version replaces it and an older one does not install over that;
-# neither installs while the other is installed. The setup program is run silently and through
-# its pages by keyboard, its uninstaller too, each started a second time while its wizard is
-# up. In the end the user's registry and folders are as they were. First, SHA256SUMS beside the
-# packages must name the three and verify. ctest runs it on an X display (installer). The later
-# versions are the same build packed again by CPack with a later version number, from the
-# CPackConfig.cmake beside the .wxs.
+# neither installs while the other is installed. The installer's summary information is
+# Japanese. The setup program is run silently and through its pages by keyboard, its uninstaller
+# too, each started a second time while its wizard is up. In the end the user's registry and
+# folders are as they were. First, SHA256SUMS beside the packages must name the three and
+# verify. ctest runs it on an X display (installer). The later versions are the same build
+# packed again by CPack with a later version number, from the CPackConfig.cmake beside the .wxs.
 # Usage: packaging/checks/check-installer.sh <msi> <setup> <zip> <wxs> <later version>
 source "$(dirname "$0")/../../scripts/lib.sh"
 usage="usage: check-installer.sh <msi> <setup> <zip> <wxs> <later version>"
@@ -49,6 +49,19 @@ while read -r message; do
     grep -q -F "${message//\$(var.Version)/$version}" <<<"$conditions" ||
         die "the installer lacks the message: $message"
 done < <(sed -n 's/.*<Condition Message="\([^"]*\)".*/\1/p' "$wxs")
+
+# The summary information, which Windows shows as the file's details, is Japanese: language
+# 1041, in code page 932 (property 1 of its property set, a 2-byte integer).
+grep -q -x 'Template: x64;1041' <<<"$(msiinfo suminfo "$msi")" ||
+    die "the installer's summary information is not in Japanese (1041)"
+codepage=$(msiinfo extract "$msi" $'\005SummaryInformation' | python3 -c '
+import struct, sys
+data = sys.stdin.buffer.read()
+section = struct.unpack_from("<I", data, 44)[0]
+count = struct.unpack_from("<I", data, section + 4)[0]
+offsets = dict(struct.unpack_from("<II", data, section + 8 + 8 * i) for i in range(count))
+print(struct.unpack_from("<H", data, section + offsets[1] + 4)[0])')
+[[ $codepage == 932 ]] || die "the installer's summary information is in code page $codepage, not 932"
 
 # The user's registry, one line a key and a value, but Wine's own settings; and the files of
 # drive C:.
