@@ -6,7 +6,8 @@
 # program starts; a later version replaces it and an older one does not install over that;
 # neither installs while the other is installed. The installer's summary information is
 # Japanese. The setup program is run silently and through its pages by keyboard, its uninstaller
-# too, each started a second time while its wizard is up. In the end the user's registry and
+# too, each started a second time while its wizard is up; its finish page opens the notices,
+# where .txt files have no program (as in a new prefix) too. In the end the user's registry and
 # folders are as they were. First, SHA256SUMS beside the packages must name the three and
 # verify. ctest runs it on an X display (installer). The later versions are the same build
 # packed again by CPack with a later version number, from the CPackConfig.cmake beside the .wxs.
@@ -228,10 +229,17 @@ for ((i = 0; i < 300; i++)); do
     sleep 0.2
 done
 next_page "$window" 3-finish
+# The notices too, ticked by keyboard (the focus is on the box above theirs): a new prefix has
+# no program for .txt files, so Notepad of the system directory opens them.
+xdotool windowfocus --sync "$window" key --delay 100 Tab space
+next_page "$window" 3-finish-notices
 press_enter "$window"
 main=$(wait_window --name "$main_title")
+notepad=$(wait_window --name 'THIRD-PARTY-NOTICES')
 wait_hidden "$window"
 check_installed "$version"
+kill "$(xdotool getwindowpid "$notepad")" || die "Notepad's window names no process"
+wait_hidden "$notepad"
 xdotool windowfocus --sync "$main" key alt+F4
 wait_hidden "$main"
 
