@@ -32,12 +32,21 @@ if(WIN32)
         NEWLINE_STYLE CRLF)
     install(FILES ${PROJECT_BINARY_DIR}/LICENSE.txt DESTINATION .)
     # notices.py writes them from what is installed at that moment, so install rules added
-    # above this one are seen: a DLL it cannot account for stops the packing. The Qt facts
+    # above this one are seen: a file it cannot account for stops the packing. The Qt facts
     # come from scripts/windows-build.sh; without them (a build on Windows, say) there are no
-    # notices, and so no package.
+    # notices, and so no package. They name the source archive that make windows writes
+    # beside the packages (packaging/source-archive.py).
     set(QUANTELL_NOTICES THIRD-PARTY-NOTICES.txt)
     set(CPACK_QUANTELL_NOTICES ${QUANTELL_NOTICES})
+    set(QUANTELL_SOURCE_ARCHIVE ${PROJECT_NAME}-${PROJECT_VERSION}-source.zip)
+    set(CPACK_QUANTELL_SOURCE_ARCHIVE ${QUANTELL_SOURCE_ARCHIVE})
+    # Qt's own texts in Japanese, where the program looks for them: translations\ beside it.
+    set(QUANTELL_QT_CATALOGUE translations/qtbase_ja.qm)
     if(QUANTELL_QT_SOURCE)
+        # Debian's catalogue, from the Qt of the host tools, whose version is ours.
+        find_file(QUANTELL_QT_CATALOGUE_FILE qtbase_ja.qm PATHS ${QT_HOST_PATH}/share/qt6/translations
+            NO_DEFAULT_PATH NO_CMAKE_FIND_ROOT_PATH REQUIRED)
+        install(FILES ${QUANTELL_QT_CATALOGUE_FILE} DESTINATION translations)
         find_program(QUANTELL_ATTRIBUTIONS_SCANNER qtattributionsscanner
             PATHS ${QT_HOST_PATH}/lib/qt6/libexec REQUIRED)
         install(CODE "execute_process(COMMAND python3 ${CMAKE_CURRENT_LIST_DIR}/notices.py
@@ -45,7 +54,11 @@ if(WIN32)
             --product ${PROJECT_NAME} --qt-prefix \"${QT6_INSTALL_PREFIX}\"
             --qt-source \"${QUANTELL_QT_SOURCE}\" --qt-options \"${QUANTELL_QT_OPTIONS}\"
             --scanner \"${QUANTELL_ATTRIBUTIONS_SCANNER}\" --compiler \"${CMAKE_CXX_COMPILER}\"
-            --objdump \"${CMAKE_OBJDUMP}\" COMMAND_ERROR_IS_FATAL ANY)")
+            --objdump \"${CMAKE_OBJDUMP}\" --link-map \"${QUANTELL_LINK_MAP}\"
+            --cache \"${PROJECT_BINARY_DIR}/notices-cache.json\"
+            --source-archive ${QUANTELL_SOURCE_ARCHIVE}
+            --copied \"${QUANTELL_QT_CATALOGUE}=${QUANTELL_QT_CATALOGUE_FILE}=translations/qtbase_ja.ts\"
+            COMMAND_ERROR_IS_FATAL ANY)")
     else()
         install(CODE "message(FATAL_ERROR \"No ${QUANTELL_NOTICES} without QUANTELL_QT_SOURCE and \"
             \"QUANTELL_QT_OPTIONS, which scripts/windows-build.sh gives\")")

@@ -11,7 +11,7 @@ declare -A needs=(
     [screenshot]="xvfb imagemagick xdotool"
     [package]="dpkg-dev file lintian"
     [icons]="librsvg2-bin imagemagick"
-    [windows]="cmake ninja-build g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine wine64 fonts-wine googletest qt6-base-dev qt6-base-dev-tools dpkg-dev xz-utils wixl msitools nsis xvfb xdotool imagemagick x11-utils python3 qt6-documentation-tools"
+    [windows]="cmake ninja-build g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine wine64 fonts-wine googletest qt6-base-dev qt6-base-dev-tools qt6-translations-l10n dpkg-dev xz-utils wixl msitools nsis xvfb xdotool imagemagick x11-utils python3 qt6-documentation-tools"
     [windows-engine]="cmake ninja-build g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine wine64 googletest xvfb"
 )
 

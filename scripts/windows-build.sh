@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Cross-builds Quantell for Windows with MinGW-w64 into build/windows and packs quantell.exe
 # with exactly the DLLs that a run of it loads under Wine: the portable zip, the installer and
-# the setup program, with SHA256SUMS of the three beside them.
+# the setup program, with the source archive their notices name and SHA256SUMS of the four
+# beside them.
 # With "engine", only the engine and its tests, which need no Qt, into build/windows-engine.
 # Every program of a build runs through <build>/wine-run, written here: the build's own Wine
 # prefix, with the Qt and MinGW runtime DLLs on WINEPATH.
@@ -86,6 +87,12 @@ done
 (cd "$build" && cpack >cpack.log 2>&1) || { cat "$build/cpack.log" >&2; die "CPack could not pack"; }
 packages=$(sed -n 's/^CPack: - package: .*\/\([^/]*\.\(zip\|msi\|exe\)\) generated\.$/\1/p' "$build/cpack.log")
 [[ -n $packages ]] || die "no package named in $build/cpack.log"
+# Beside them, the source archive that their notices name, with the source of all they hold.
+cpack_fact() { sed -n "s/^set($1 \"\(.*\)\")$/\1/p" "$build/CPackConfig.cmake"; }
+archive=$(cpack_fact CPACK_QUANTELL_SOURCE_ARCHIVE)
+python3 packaging/source-archive.py "$build/$(cpack_fact CPACK_PACKAGE_FILE_NAME).zip" \
+    "$(cpack_fact CPACK_QUANTELL_NOTICES)" "$build/$archive" || die "no source archive $archive"
+packages+=$'\n'$archive
 # By file name, so that "sha256sum -c" checks them in whatever folder they are downloaded to.
 # shellcheck disable=SC2086
 (cd "$build" && sha256sum $packages >SHA256SUMS && du -h $packages SHA256SUMS) | sed "s|^|windows: |"

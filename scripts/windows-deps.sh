@@ -4,8 +4,10 @@
 # with MinGW-w64 into a cache outside the work tree. A second run reuses them; a killed run
 # resumes where ninja stopped. Progress goes to stderr; stdout names the prefix of each part
 # asked for, one a line; for qt-source the folder of Qt's unpacked source, for qt-options the
-# options Qt is configured with (the packages' notices name both).
-# Usage: scripts/windows-deps.sh [qt] [googletest] [qt-source] [qt-options]
+# options Qt is configured with (the packages' notices name both); for "source PACKAGE=VERSION"
+# the .dsc of that Debian source package, fetched with its tarballs as apt-get source does (the
+# source archive beside the packages holds those that the notices name).
+# Usage: scripts/windows-deps.sh [qt] [googletest] [qt-source] [qt-options] [source PACKAGE=VERSION]...
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 toolchain=$here/cmake/mingw-w64.cmake
@@ -39,7 +41,7 @@ qt_deb_version=$(dpkg-query -W -f='${Version}' qt6-base-dev-tools 2>/dev/null ||
 qt_version=${qt_deb_version%%+*}
 qt_source=$cache/src/qt6-base-$qt_version
 # The prefix also keeps, in graph/, the build's ninja graph and dependency log, from which
-# record_sources tells what of Qt's source went into each DLL without the build folder.
+# packaging/notices.py tells what of Qt's source went into each DLL without the build folder.
 qt_prefix=$cache/qt-$qt_version-mingw64-$(key "${qt_options[@]}" graph)
 
 # Writes a private apt source list with a deb-src line for each of the machine's own deb
@@ -69,23 +71,39 @@ private_sources() {
     done
 }
 
+# Downloads the Debian source package $1 (PACKAGE=VERSION) into $cache/src, as apt-get source
+# fetches it: its .dsc and the tarballs it names, checked by apt against the archive's index.
+# Prints the .dsc.
+fetch_source() {
+    local apt=$cache/apt src=$cache/src package=${1%%=*} version=${1#*=} file
+    local dsc=$src/${package}_${version#*:}.dsc
+    if [[ -f $dsc ]]; then
+        for file in $(awk '/^Files:/ { on = 1; next } /^[^ ]/ { on = 0 } on { print $3 }' "$dsc"); do
+            [[ -f $src/$file ]] || { rm "$dsc"; break; }
+        done
+    fi
+    if [[ ! -f $dsc ]]; then
+        say "fetching the source of $package $version with apt (private lists in $apt)"
+        mkdir -p "$apt/lists/partial" "$apt/cache/archives/partial" "$src"
+        # Debian's own archives only: a third-party repository rarely carries sources.
+        private_sources | grep -E ' [^ ]*/debian(-security)?/? ' > "$apt/sources.list"
+        [[ -s $apt/sources.list ]] || fail "no deb entry for Debian's archive in /etc/apt"
+        local opts=(-o "Dir::Etc::SourceList=$apt/sources.list" -o Dir::Etc::SourceParts=-
+                    -o "Dir::State::Lists=$apt/lists" -o "Dir::Cache=$apt/cache"
+                    -o "APT::Sandbox::User=$(id -un)" -q)
+        # An archive that cannot be reached only warns here; the source download below fails.
+        apt-get "${opts[@]}" update >&2 || fail "apt could not read the package lists of $apt/sources.list"
+        (cd "$src" && apt-get "${opts[@]}" source --download-only "$package=$version" >&2) ||
+            fail "apt could not fetch the source of $package $version from $apt/sources.list"
+    fi
+    echo "$dsc"
+}
+
 fetch_qt_source() {
-    local apt=$cache/apt src=$cache/src
     [[ -f $qt_source/.unpacked ]] && return
-    say "fetching the source of qt6-base $qt_deb_version with apt (private lists in $apt)"
-    mkdir -p "$apt/lists/partial" "$apt/cache/archives/partial" "$src"
-    # Debian's own archives only: a third-party repository rarely carries sources.
-    private_sources | grep -E ' [^ ]*/debian(-security)?/? ' > "$apt/sources.list"
-    [[ -s $apt/sources.list ]] || fail "no deb entry for Debian's archive in /etc/apt"
-    local opts=(-o "Dir::Etc::SourceList=$apt/sources.list" -o Dir::Etc::SourceParts=-
-                -o "Dir::State::Lists=$apt/lists" -o "Dir::Cache=$apt/cache"
-                -o "APT::Sandbox::User=$(id -un)" -q)
-    # An archive that cannot be reached only warns here; the source download below fails.
-    apt-get "${opts[@]}" update >&2 || fail "apt could not read the package lists of $apt/sources.list"
+    fetch_source "qt6-base=$qt_deb_version" >/dev/null
     rm -rf "$qt_source"
-    (cd "$src" && apt-get "${opts[@]}" source --download-only "qt6-base=$qt_deb_version" >&2) ||
-        fail "apt could not fetch the source of qt6-base $qt_deb_version from $apt/sources.list"
-    (cd "$src" && dpkg-source -x --no-check qt6-base_"$qt_deb_version".dsc "$qt_source" >&2) ||
+    (cd "$cache/src" && dpkg-source -x --no-check qt6-base_"$qt_deb_version".dsc "$qt_source" >&2) ||
         fail "the source of qt6-base $qt_deb_version did not unpack"
     touch "$qt_source/.unpacked"
 }
@@ -112,8 +130,7 @@ build_into() {
         { tail -30 "$build.configure.log" >&2; fail "$name's configuration failed"; }
     build_with_progress "$name" "$build" || fail "$name did not build (the failing step is above)"
     ninja -C "$build" install >/dev/null || fail "$name did not install into $prefix"
-    [[ $name != Qt ]] || { keep_graph "$build" "$prefix/graph"
-        record_sources "$prefix/graph" "$source" "$prefix/sources"; }
+    [[ $name != Qt ]] || keep_graph "$build" "$prefix/graph"
     rm -rf "$build" "$build.configure.log"
     touch "$prefix/.complete"
     say "$name built in $(((SECONDS - start) / 60)) min $(((SECONDS - start) % 60)) s"
@@ -125,30 +142,6 @@ keep_graph() {
     mkdir -p "$graph"
     (cd "$build" && find . \( -name '*.ninja' -o -name .ninja_deps -o -name .ninja_log \) -print0 |
         tar --null -cf - -T -) | tar -xf - -C "$graph"
-}
-
-# For each DLL of the build, the files of Qt's source, headers included, that its own objects
-# were compiled from, one list a DLL (paths relative to the source): the third-party notices of
-# a package are made from them. A DLL's own objects are those it is linked from less those of
-# the DLLs it links to.
-record_sources() {
-    local build=$1 source=$2 out=$3 dll other
-    local -A objects
-    local dlls
-    dlls=$(ninja -C "$build" -t targets all | sed -n 's/^\([^:]*\.dll\): [A-Z].*/\1/p')
-    for dll in $dlls; do
-        objects[$dll]=$(ninja -C "$build" -t inputs "$dll" | grep '\.obj$' | sort -u)
-    done
-    mkdir -p "$out"
-    for dll in $dlls; do
-        local own=${objects[$dll]}
-        for other in $dlls; do
-            [[ $other != "$dll" && -z $(comm -13 <(echo "${objects[$dll]}") <(echo "${objects[$other]}")) ]] &&
-                own=$(comm -23 <(echo "$own") <(echo "${objects[$other]}"))
-        done
-        # shellcheck disable=SC2086
-        (cd "$build" && ninja -t deps $own) | sed -n "s|^    $source/||p" | sort -u >"$out/${dll##*/}.txt"
-    done
 }
 
 build_qt() {
@@ -176,12 +169,15 @@ exec {lock}>"$cache/.lock"
 flock -n "$lock" || { say "waiting for another run that is building into $cache"; flock "$lock"; }
 
 # Not "build_qt && echo": set -e does not stop a function called on the left of &&.
-for wanted in "$@"; do
-    case $wanted in
+while (($#)); do
+    case $1 in
     qt) build_qt; echo "$qt_prefix" ;;
     qt-source) fetch_qt_source; echo "$qt_source" ;;
     qt-options) echo "${qt_options[*]}" ;;
     googletest) build_googletest; echo "$gtest_prefix" ;;
-    *) fail "unknown part '$wanted'" ;;
+    source) [[ ${2:-} == ?*=?* ]] || fail "source takes PACKAGE=VERSION"
+        fetch_source "$2"; shift ;;
+    *) fail "unknown part '$1'" ;;
     esac
+    shift
 done

@@ -8,17 +8,18 @@
 # Japanese. The setup program is run silently and through its pages by keyboard, its uninstaller
 # too, each started a second time while its wizard is up; its finish page opens the notices,
 # where .txt files have no program (as in a new prefix) too. In the end the user's registry and
-# folders are as they were. First, SHA256SUMS beside the packages must name the three and
-# verify. ctest runs it on an X display (installer). The later versions are the same build
-# packed again by CPack with a later version number, from the CPackConfig.cmake beside the .wxs.
-# Usage: packaging/checks/check-installer.sh <msi> <setup> <zip> <wxs> <later version>
+# folders are as they were. First, SHA256SUMS beside the packages must name the three and the
+# source archive, and verify. ctest runs it on an X display (installer). The later versions are
+# the same build packed again by CPack with a later version number, from the CPackConfig.cmake
+# beside the .wxs.
+# Usage: packaging/checks/check-installer.sh <msi> <setup> <zip> <wxs> <later version> <source archive>
 source "$(dirname "$0")/../../scripts/lib.sh"
-usage="usage: check-installer.sh <msi> <setup> <zip> <wxs> <later version>"
+usage="usage: check-installer.sh <msi> <setup> <zip> <wxs> <later version> <source archive>"
 msi=$(realpath "${1:?$usage}") setup=$(realpath "${2:?$usage}") zip=$(realpath "${3:?$usage}")
-wxs=$(realpath "${4:?$usage}") later=${5:?$usage}
+wxs=$(realpath "${4:?$usage}") later=${5:?$usage} archive=${6:?$usage}
 sums=${zip%/*}/SHA256SUMS
 named=$(awk '{ print $2 }' "$sums" | sort) || die "no $sums"
-[[ $named == "$(printf '%s\n' "${msi##*/}" "${setup##*/}" "${zip##*/}" | sort)" ]] ||
+[[ $named == "$(printf '%s\n' "${msi##*/}" "${setup##*/}" "${zip##*/}" "${archive##*/}" | sort)" ]] ||
     die "SHA256SUMS names: $named"
 (cd "${zip%/*}" && sha256sum --quiet --strict -c SHA256SUMS) || die "SHA256SUMS does not verify"
 work=$(mktemp -d "${msi%/*}/check-installer.XXXX")

@@ -13,15 +13,22 @@ if(WIN32)
         set(zip ${PROJECT_BINARY_DIR}/${QUANTELL_PACKAGE}.zip)
         add_test(NAME portable_zip
             COMMAND ${CMAKE_CURRENT_LIST_DIR}/check-zip.sh ${zip} ${PROJECT_BINARY_DIR}/wineprefix
-            ${QUANTELL_NOTICES})
+            ${QUANTELL_NOTICES} ${QUANTELL_QT_CATALOGUE})
         set_tests_properties(portable_zip PROPERTIES REQUIRED_FILES ${zip})
         # The installer and the setup program, in a new Wine prefix, to the uninstallation
         # and a later version.
         set(msi ${PROJECT_BINARY_DIR}/${QUANTELL_PACKAGE}.msi)
         set(setup ${PROJECT_BINARY_DIR}/${QUANTELL_SETUP}.exe)
+        set(archive ${PROJECT_BINARY_DIR}/${QUANTELL_SOURCE_ARCHIVE})
         add_test(NAME installer COMMAND ${CMAKE_CURRENT_LIST_DIR}/check-installer.sh
-            ${msi} ${setup} ${zip} ${CPACK_WIXL_SOURCE} ${QUANTELL_NEXT_RELEASE}.0)
-        set_tests_properties(installer PROPERTIES REQUIRED_FILES "${msi};${setup};${zip}")
+            ${msi} ${setup} ${zip} ${CPACK_WIXL_SOURCE} ${QUANTELL_NEXT_RELEASE}.0 ${archive})
+        set_tests_properties(installer PROPERTIES REQUIRED_FILES "${msi};${setup};${zip};${archive}")
+        # The notices against the package, Qt's build graph and source, and the source archive.
+        add_test(NAME notices COMMAND python3 ${CMAKE_CURRENT_LIST_DIR}/check-notices.py ${zip}
+            ${QUANTELL_NOTICES} ${archive} ${QT6_INSTALL_PREFIX} ${QUANTELL_QT_SOURCE}
+            ${QUANTELL_ATTRIBUTIONS_SCANNER})
+        set_tests_properties(notices PROPERTIES REQUIRED_FILES "${zip};${archive}"
+            SKIP_RETURN_CODE 77)
     endif()
     return()
 endif()
