@@ -37,11 +37,7 @@ QStringList licenceFiles() {
     return {"/usr/share/common-licenses/LGPL-3", "/usr/share/common-licenses/GPL-3"};
 }
 
-#ifdef Q_OS_MACOS
-const char caption[] = "for macOS";
-#else
 const char caption[] = "for Linux";
-#endif
 
 namespace {
 
