@@ -13,7 +13,9 @@ constexpr double kFoot = 0.30479999999999996;
 constexpr double kYard = 0.9144;
 constexpr double kPound = 453.592;
 
-std::array<UnitTable, 4> makeCatalogue() {
+using Catalogue = std::array<UnitTable, kAllKinds.size()>;
+
+Catalogue makeCatalogue() {
     const double tenth = 0.1;
     return {{
         {{{"mm", "ミリメートル", 0.001, false},
@@ -51,7 +53,7 @@ std::array<UnitTable, 4> makeCatalogue() {
 } // namespace
 
 const UnitTable& units(Kind kind) {
-    static const std::array<UnitTable, 4> catalogue = makeCatalogue();
+    static const Catalogue catalogue = makeCatalogue();
     return catalogue[static_cast<std::size_t>(kind)];
 }
 

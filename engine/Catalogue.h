@@ -5,10 +5,9 @@
 
 namespace quantell {
 
-// The four quantity kinds, always handled in this order.
+// The quantity kinds, always handled in this order; their number is kAllKinds.size().
 enum class Kind { Length, Square, Cubic, Weight };
-inline constexpr std::array<Kind, 4> kAllKinds{Kind::Length, Kind::Square, Kind::Cubic,
-                                               Kind::Weight};
+inline constexpr std::array kAllKinds{Kind::Length, Kind::Square, Kind::Cubic, Kind::Weight};
 inline constexpr int kUnitCount = 7;
 
 struct Unit {

@@ -7,6 +7,8 @@
 #include <QString>
 
 #include <span>
+#include <utility>
+#include <vector>
 
 class QLabel;
 class QWidget;
@@ -44,6 +46,9 @@ struct ControlSpec {
     bool wrap = false;
     int tabIndex = -1; // of a control that takes the focus
 };
+
+// The controls that take the focus, at their tab indexes.
+using TabStops = std::vector<std::pair<int, QWidget*>>;
 
 // Sets what `row` says of any control but its caption.
 void dress(QWidget* control, const ControlSpec& row);

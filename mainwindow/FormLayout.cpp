@@ -28,7 +28,7 @@ const FormLayout& formLayout() {
 namespace {
 
 // clang-format off
-const std::array<KindLook, 4> kLooks{{
+const std::array<KindLook, kAllKinds.size()> kLooks{{
     {.kind = Kind::Length, .prefix = "", .option = "OpLength", .word = "Length", .japanese = "長さ",
      .titleColour = QColor(0, 0, 0), .x = 120, .nameX = 1470, .ansWidth = 1215, .optionHeight = 225,
      .nameTopRow0 = 1875, .nameTopOffset = 75, .numTab = {4, 6}, .unitTab = {5, 16}},

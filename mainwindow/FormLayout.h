@@ -5,11 +5,8 @@
 
 #include <QColor>
 #include <QSize>
-#include <QWidget>
 
 #include <array>
-#include <utility>
-#include <vector>
 
 namespace quantell {
 
@@ -17,10 +14,11 @@ inline constexpr QSize kMainFormTwips{11205, 4350};
 
 // The command buttons, in the order of their rows.
 enum class Command { Change, Clear, Info, Quit, Text, TextClear, Clip, Note };
+inline constexpr std::size_t kCommandCount = static_cast<std::size_t>(Command::Note) + 1;
 
 // The window's own controls; each kind's column is laid out by columnLayout().
 struct FormLayout {
-    std::array<ControlSpec, 8> commands; // in Command order
+    std::array<ControlSpec, kCommandCount> commands; // in Command order
     ControlSpec title;
     ControlSpec report;
 };
@@ -58,8 +56,5 @@ struct ColumnLayout {
 };
 
 ColumnLayout columnLayout(const KindLook& look);
-
-// The controls that take the focus, at their tab indexes.
-using TabStops = std::vector<std::pair<int, QWidget*>>;
 
 } // namespace quantell

@@ -71,7 +71,7 @@ void MainForm::createTitleAndReport(TabStops& tabStops) {
 // The command row, wired to its handlers.
 void MainForm::createCommands(TabStops& tabStops) {
     const FormLayout& layout = formLayout();
-    std::array<QPushButton*, 8> buttons{};
+    std::array<QPushButton*, kCommandCount> buttons{};
     for (std::size_t i = 0; i < buttons.size(); ++i) {
         const ControlSpec& row = layout.commands[i];
         buttons[i] = placed(new QPushButton(this), row);

@@ -1,10 +1,11 @@
 #pragma once
 
+#include "engine/Catalogue.h"
+#include "look/Layout.h"
+
 #include <QWidget>
 
 #include <array>
-#include <utility>
-#include <vector>
 
 class QLabel;
 class QPlainTextEdit;
@@ -36,8 +37,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void createCommands(std::vector<std::pair<int, QWidget*>>& tabStops);
-    void createTitleAndReport(std::vector<std::pair<int, QWidget*>>& tabStops);
+    void createCommands(TabStops& tabStops);
+    void createTitleAndReport(TabStops& tabStops);
     void makeCurrent(KindColumn& current);
     void onKindChosen(KindColumn& column);
     void convertCurrentKind();
@@ -53,7 +54,7 @@ private:
     void noteDone(const QString& what, const QPushButton* button);
 
     Messenger& m_messenger;
-    std::array<KindColumn*, 4> m_columns{}; // in kind order, owned by the window
+    std::array<KindColumn*, kAllKinds.size()> m_columns{}; // in kind order, owned by the window
     KindColumn* m_current = nullptr;
     QPushButton* m_comChange = nullptr;
     QPushButton* m_comClear = nullptr;
