@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/Catalogue.h"
+
 #include <QString>
 
 #include <array>
@@ -8,10 +10,10 @@ namespace quantell {
 
 // What the current kind's controls show at the moment of the report command, verbatim.
 struct ReportBlock {
-    std::array<QString, 2> amounts;   // the two amount boxes
-    std::array<QString, 2> units;     // the selected entries of the two unit lists
-    std::array<QString, 7> results;   // result captions
-    std::array<QString, 7> unitNames; // unit-name captions
+    std::array<QString, 2> amounts;            // the two amount boxes
+    std::array<QString, 2> units;              // the selected entries of the two unit lists
+    std::array<QString, kUnitCount> results;   // result captions
+    std::array<QString, kUnitCount> unitNames; // unit-name captions
 };
 
 // The text the report box gains: a line break after what it already holds, then the header
