@@ -25,6 +25,8 @@ namespace quantell {
 
 namespace {
 constexpr qreal kWindowPoints = 9;
+// The least contrast a text reads at (WCAG 2, level AA, for text of any size).
+constexpr double kReadableContrast = 4.5;
 
 QFont gothic(const QStringList& families, qreal points, bool bold) {
     QFont font;
@@ -138,8 +140,8 @@ namespace {
 // a dark or high-contrast one, the window keeps its light look as a whole, now and whenever
 // the desktop's colours change.
 void applyLightLook(QWidget* window) {
-    const bool lightDesktop =
-        contrastRatio(QApplication::palette().color(QPalette::WindowText), Qt::white) >= 4.5;
+    const bool lightDesktop = contrastRatio(QApplication::palette().color(QPalette::WindowText),
+                                            Qt::white) >= kReadableContrast;
     // The light window the fixed colours are made for: the standard dialog grey, black text on
     // white fields. (A style's own standard palette may just be the desktop's.) Every role
     // counts as set, so none follows the desktop.
@@ -185,8 +187,8 @@ private:
 };
 
 // A tool tip, where a long result shows its full value, takes the text colour its style gives
-// it (under some Windows themes a light grey on white); where that reads at less than 4.5 : 1 on
-// its background, it takes black or white, whichever reads better.
+// it (under some Windows themes a light grey on white); where that does not read on its
+// background, it takes black or white, whichever reads better.
 class ToolTipKeeper : public QObject {
 public:
     using QObject::QObject;
@@ -196,7 +198,8 @@ public:
         if (event->type() == QEvent::Show && watched->inherits("QTipLabel")) {
             auto* tip = static_cast<QWidget*>(watched);
             const QColor base = tip->palette().color(QPalette::ToolTipBase);
-            if (contrastRatio(tip->palette().color(QPalette::ToolTipText), base) < 4.5)
+            if (contrastRatio(tip->palette().color(QPalette::ToolTipText), base) <
+                kReadableContrast)
                 setColour(tip, QPalette::ToolTipText,
                           contrastRatio(Qt::black, base) >= contrastRatio(Qt::white, base)
                               ? Qt::black
