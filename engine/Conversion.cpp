@@ -62,14 +62,15 @@ std::string exponentForm(std::string_view result, int digits) {
         std::find_if(body.begin() + pointAt, body.end(), isDigit) - body.begin();
     const std::string all = std::string(body.substr(0, pointAt)).append(body.substr(fractionAt));
     const std::size_t lead = std::min(all.find_first_not_of('0'), all.size());
-    int exponent = lead == all.size() ? 0 : int(pointAt) - int(lead) - 1;
-    std::string mantissa = all.substr(lead, std::size_t(digits));
-    mantissa.resize(std::size_t(digits), '0');
-    const std::size_t next = lead + std::size_t(digits);
+    int exponent = lead == all.size() ? 0 : static_cast<int>(pointAt) - static_cast<int>(lead) - 1;
+    const auto kept = static_cast<std::size_t>(digits);
+    std::string mantissa = all.substr(lead, kept);
+    mantissa.resize(kept, '0');
+    const std::size_t next = lead + kept;
     bool carry = next < all.size() && all[next] >= '5';
     for (int i = digits - 1; carry && i >= 0; --i) {
         carry = mantissa[i] == '9';
-        mantissa[i] = carry ? '0' : char(mantissa[i] + 1);
+        mantissa[i] = carry ? '0' : static_cast<char>(mantissa[i] + 1);
     }
     if (carry) { // 9.99 rounds up to 10.0
         mantissa.insert(0, 1, '1').pop_back();

@@ -55,7 +55,7 @@ bool showsNear(std::string text, double value, std::string_view decimalPoint) {
 // asked for, three at least, and back within half a unit of its last kept digit.
 bool roundsNear(const std::string& text, int digits, std::string_view decimalPoint) {
     std::string form = exponentForm(text, digits);
-    const std::size_t kept = std::size_t(std::max(digits, kLeastExponentDigits));
+    const auto kept = static_cast<std::size_t>(std::max(digits, kLeastExponentDigits));
     const bool negative = form.starts_with('-');
     const std::size_t e = form.find('e');
     if (e == std::string::npos ||
@@ -70,7 +70,7 @@ bool roundsNear(const std::string& text, int digits, std::string_view decimalPoi
         return std::strtold(t.c_str(), nullptr);
     };
     const long double full = read(text);
-    const long double unit = std::pow(10.0L, exponent - int(kept) + 1);
+    const long double unit = std::pow(10.0L, exponent - static_cast<int>(kept) + 1);
     return std::fabs(read(form) - full) <= unit / 2 + std::fabs(full) * 1e-18L;
 }
 

@@ -146,7 +146,7 @@ void applyLightLook(QWidget* window) {
     // white fields. (A style's own standard palette may just be the desktop's.) Every role
     // counts as set, so none follows the desktop.
     QPalette light(QColor(240, 240, 240));
-    light.setResolveMask(~QPalette::ResolveMask(0));
+    light.setResolveMask(~QPalette::ResolveMask{});
     window->setPalette(lightDesktop ? QPalette() : light);
 }
 

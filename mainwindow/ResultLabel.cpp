@@ -110,8 +110,9 @@ void ResultLabel::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     drawFrame(&painter);
     painter.setFont(shown.font);
-    style()->drawItemText(&painter, textRoom(), int(alignment()) | Qt::TextForceLeftToRight,
-                          palette(), isEnabled(), shown.text, foregroundRole());
+    style()->drawItemText(&painter, textRoom(),
+                          static_cast<int>(alignment()) | Qt::TextForceLeftToRight, palette(),
+                          isEnabled(), shown.text, foregroundRole());
 }
 
 } // namespace quantell
