@@ -1,6 +1,6 @@
 #include "Layout.h"
 
-#include "WindowLook.h"
+#include "Window.h"
 
 #include <QLabel>
 

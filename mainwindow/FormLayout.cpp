@@ -1,6 +1,6 @@
 #include "FormLayout.h"
 
-#include "look/WindowLook.h"
+#include "look/Window.h"
 #include "resources/Product.h"
 
 namespace quantell {

@@ -5,7 +5,7 @@
 #include "ResultLabel.h"
 #include "engine/Conversion.h"
 #include "look/Messenger.h"
-#include "look/WindowLook.h"
+#include "look/Window.h"
 
 #include <QAction>
 #include <QComboBox>

@@ -1,6 +1,6 @@
 #include "LockedComboBox.h"
 
-#include "look/WindowLook.h"
+#include "look/Window.h"
 
 #include <QKeyEvent>
 #include <QPainter>

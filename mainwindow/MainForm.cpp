@@ -6,7 +6,7 @@
 #include "NoteLabel.h"
 #include "ResultLabel.h"
 #include "look/Messenger.h"
-#include "look/WindowLook.h"
+#include "look/Window.h"
 #include "report/ReportActions.h"
 #include "report/ReportBlock.h"
 #include "resources/Icons.h"

@@ -2,7 +2,7 @@
 
 #include "Licences.h"
 #include "look/Layout.h"
-#include "look/WindowLook.h"
+#include "look/Window.h"
 #include "resources/Icons.h"
 #include "resources/Product.h"
 

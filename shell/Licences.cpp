@@ -1,7 +1,7 @@
 #include "Licences.h"
 
 #include "look/Layout.h"
-#include "look/WindowLook.h"
+#include "look/Window.h"
 #include "platform/Platform.h"
 #include "resources/Product.h"
 

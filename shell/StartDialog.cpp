@@ -1,7 +1,7 @@
 #include "StartDialog.h"
 
 #include "look/Layout.h"
-#include "look/WindowLook.h"
+#include "look/Window.h"
 #include "platform/Platform.h"
 #include "resources/Icons.h"
 #include "resources/Product.h"

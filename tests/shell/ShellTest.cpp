@@ -1,5 +1,5 @@
 #include "shell/Shell.h"
-#include "look/WindowLook.h"
+#include "look/Window.h"
 #include "mainwindow/MainForm.h"
 #include "platform/Platform.h"
 #include "shell/Info.h"

@@ -1,4 +1,4 @@
-#include "WindowLook.h"
+#include "Window.h"
 
 #include "KeyboardMenus.h"
 #include "Layout.h"
