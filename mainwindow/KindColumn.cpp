@@ -4,7 +4,7 @@
 #include "NoteLabel.h"
 #include "ResultLabel.h"
 #include "engine/Conversion.h"
-#include "look/Messenger.h"
+#include "Messenger.h"
 #include "look/Window.h"
 
 #include <QAction>

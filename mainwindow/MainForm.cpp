@@ -5,7 +5,7 @@
 #include "KindColumn.h"
 #include "NoteLabel.h"
 #include "ResultLabel.h"
-#include "look/Messenger.h"
+#include "Messenger.h"
 #include "look/Window.h"
 #include "report/ReportActions.h"
 #include "report/ReportBlock.h"

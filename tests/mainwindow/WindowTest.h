@@ -1,6 +1,6 @@
 #pragma once
 
-#include "look/Messenger.h"
+#include "mainwindow/Messenger.h"
 #include "mainwindow/KindColumn.h"
 #include "mainwindow/MainForm.h"
 

@@ -6,7 +6,8 @@ class QWidget;
 
 namespace quantell {
 
-// Where the program tells the user that something could not be done; tests hold a recorder here.
+// Where the main window tells the user that something could not be done (the other windows
+// never warn); tests hold a recorder here.
 class Messenger {
 public:
     virtual ~Messenger() = default;
