@@ -137,9 +137,9 @@ namespace {
 
 // The fixed colours of the windows (white and grey result boxes, black and red captions, the
 // kind colours) are made for a light window. On a desktop whose text would not read on them,
-// a dark or high-contrast one, the window keeps its light look as a whole, now and whenever
+// a dark or high-contrast one, the window keeps its light palette as a whole, now and whenever
 // the desktop's colours change.
-void applyLightLook(QWidget* window) {
+void setLightPalette(QWidget* window) {
     const bool lightDesktop = contrastRatio(QApplication::palette().color(QPalette::WindowText),
                                             Qt::white) >= kReadableContrast;
     // The light window the fixed colours are made for: the standard dialog grey, black text on
@@ -171,7 +171,7 @@ public:
     bool eventFilter(QObject* watched, QEvent* event) override {
         auto* window = static_cast<QWidget*>(watched);
         if (event->type() == QEvent::ApplicationPaletteChange) {
-            applyLightLook(window);
+            setLightPalette(window);
         } else if (event->type() == QEvent::ApplicationFontChange) {
             drawTipsInTheWindowsFace();
         } else if (event->type() == QEvent::Show && !m_placed) {
@@ -232,7 +232,7 @@ void setUpWindow(QWidget* window, const char* name, Qt::WindowFlags flags, QSize
     // The face of every text whose font the layout does not name: the Japanese desktop's
     // default user-interface face at its size, whatever face and size this desktop has chosen.
     window->setFont(uiGothic(kWindowPoints));
-    applyLightLook(window);
+    setLightPalette(window);
     window->installEventFilter(new WindowKeeper(window));
     static const bool tipsKept = (qApp->installEventFilter(new ToolTipKeeper(qApp)), true);
     static_cast<void>(tipsKept);

@@ -38,7 +38,7 @@ bool clickForEnterOrEsc(const QKeyEvent* event, QAbstractButton* enter, QAbstrac
 // What every window of the program is, set before its controls are made: its name; `flags`
 // (its type and title-bar buttons) in a frame with no sizing border and no maximize box round a
 // fixed size given in twips (on Windows a fixed size alone still gets both); the windows' face
-// and their light look; tool tips that read on their background; context menus by keyboard. It
+// and their light palette; tool tips that read on their background; context menus by keyboard. It
 // opens in the middle of the screen at the size it has grown to, or, larger than the screen's free
 // area, with its top left corner in that area, so that its title bar and first controls can be
 // reached.

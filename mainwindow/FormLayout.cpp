@@ -28,7 +28,7 @@ const FormLayout& formLayout() {
 namespace {
 
 // clang-format off
-const std::array<KindLook, kAllKinds.size()> kLooks{{
+const std::array<KindLayout, kAllKinds.size()> kKindLayouts{{
     {.kind = Kind::Length, .prefix = "", .option = "OpLength", .word = "Length", .japanese = "長さ",
      .titleColour = QColor(0, 0, 0), .x = 120, .nameX = 1470, .ansWidth = 1215, .optionHeight = 225,
      .nameTopRow0 = 1875, .nameTopOffset = 75, .numTab = {4, 6}, .unitTab = {5, 16}},
@@ -55,36 +55,36 @@ constexpr QSize kUnitName{495, 195};
 
 } // namespace
 
-const KindLook& lookOf(Kind kind) {
-    return kLooks[static_cast<std::size_t>(kind)];
+const KindLayout& kindLayout(Kind kind) {
+    return kKindLayouts[static_cast<std::size_t>(kind)];
 }
 
-QString controlName(const KindLook& look, const char* array, int index) {
-    return QStringLiteral("%1%2(%3)").arg(look.prefix, array).arg(index);
+QString controlName(const KindLayout& layout, const char* array, int index) {
+    return QStringLiteral("%1%2(%3)").arg(layout.prefix, array).arg(index);
 }
 
-ColumnLayout columnLayout(const KindLook& look) {
-    const int x = look.x;
+ColumnLayout columnLayout(const KindLayout& layout) {
+    const int x = layout.x;
     ColumnLayout column;
-    column.option = {.name = look.option,
-                     .twips = {x, kOptionTop, kOptionWidth, look.optionHeight},
-                     .text = look.word,
-                     .tabIndex = static_cast<int>(look.kind)};
+    column.option = {.name = layout.option,
+                     .twips = {x, kOptionTop, kOptionWidth, layout.optionHeight},
+                     .text = layout.word,
+                     .tabIndex = static_cast<int>(layout.kind)};
     for (int i = 0; i < 2; ++i) {
-        column.num[i] = {.name = controlName(look, "Num", i),
+        column.num[i] = {.name = controlName(layout, "Num", i),
                          .twips = kNum.translated(x, i * kRowPitch),
-                         .tabIndex = look.numTab[i]};
-        column.unit[i] = {.name = controlName(look, "Unit", i),
+                         .tabIndex = layout.numTab[i]};
+        column.unit[i] = {.name = controlName(layout, "Unit", i),
                           .twips = kUnit[i].translated(x, 0),
-                          .tabIndex = look.unitTab[i]};
+                          .tabIndex = layout.unitTab[i]};
     }
     for (int i = 0; i < kUnitCount; ++i) {
         const int top = kAnsTop + kRowPitch * i;
-        column.ans[i] = {.name = controlName(look, "Ans", i),
-                         .twips = {x, top, look.ansWidth, kAnsHeight}};
-        const int nameTop = i == 0 ? look.nameTopRow0 : top + look.nameTopOffset;
-        column.unitName[i] = {.name = controlName(look, "UnitName", i),
-                              .twips = {QPoint(look.nameX, nameTop), kUnitName}};
+        column.ans[i] = {.name = controlName(layout, "Ans", i),
+                         .twips = {x, top, layout.ansWidth, kAnsHeight}};
+        const int nameTop = i == 0 ? layout.nameTopRow0 : top + layout.nameTopOffset;
+        column.unitName[i] = {.name = controlName(layout, "UnitName", i),
+                              .twips = {QPoint(layout.nameX, nameTop), kUnitName}};
     }
     return column;
 }

@@ -25,8 +25,9 @@ struct FormLayout {
 
 const FormLayout& formLayout();
 
-// What a kind's column is called, how it looks and where it stands on the main window.
-struct KindLook {
+// A kind's row of the kind table: what its column is called, how it reads and where it stands
+// on the main window.
+struct KindLayout {
     Kind kind;
     const char* prefix;   // of the kind's control arrays: Num, SNum, CNum, WNum
     const char* option;   // option button name
@@ -42,10 +43,10 @@ struct KindLook {
     std::array<int, 2> numTab, unitTab;
 };
 
-const KindLook& lookOf(Kind kind);
+const KindLayout& kindLayout(Kind kind);
 
 // A control's name, "Num" + "(1)" for array members.
-QString controlName(const KindLook& look, const char* array, int index);
+QString controlName(const KindLayout& layout, const char* array, int index);
 
 // A kind's column as laid out: its option button, two amount boxes with their unit lists, and
 // seven result boxes with their unit names, row i for unit i.
@@ -55,6 +56,6 @@ struct ColumnLayout {
     std::array<ControlSpec, kUnitCount> ans, unitName;
 };
 
-ColumnLayout columnLayout(const KindLook& look);
+ColumnLayout columnLayout(const KindLayout& layout);
 
 } // namespace quantell

@@ -1,10 +1,10 @@
 #include "KindColumn.h"
 
 #include "LockedComboBox.h"
+#include "Messenger.h"
 #include "NoteLabel.h"
 #include "ResultLabel.h"
 #include "engine/Conversion.h"
-#include "Messenger.h"
 #include "look/Window.h"
 
 #include <QAction>
@@ -35,24 +35,24 @@ QString fromUtf8(std::string_view text) {
 
 KindColumn::KindColumn(Kind kind, QWidget* window, Messenger& messenger, NoteLabel& note,
                        TabStops& tabStops)
-    : QObject(window), m_look(lookOf(kind)), m_window(window), m_messenger(messenger),
+    : QObject(window), m_layout(kindLayout(kind)), m_window(window), m_messenger(messenger),
       m_note(note) {
-    const ColumnLayout layout = columnLayout(m_look);
-    m_option = placed(new QRadioButton(window), layout.option);
+    const ColumnLayout column = columnLayout(m_layout);
+    m_option = placed(new QRadioButton(window), column.option);
     growToText(m_option);
-    tabStops.emplace_back(layout.option.tabIndex, m_option);
+    tabStops.emplace_back(column.option.tabIndex, m_option);
     for (int i = 0; i < 2; ++i) {
-        m_num[i] = placed(new QLineEdit(window), layout.num[i]);
+        m_num[i] = placed(new QLineEdit(window), column.num[i]);
         m_unit[i] =
-            placed(i == 0 ? new QComboBox(window) : new LockedComboBox(window), layout.unit[i]);
-        tabStops.emplace_back(layout.num[i].tabIndex, m_num[i]);
-        tabStops.emplace_back(layout.unit[i].tabIndex, m_unit[i]);
+            placed(i == 0 ? new QComboBox(window) : new LockedComboBox(window), column.unit[i]);
+        tabStops.emplace_back(column.num[i].tabIndex, m_num[i]);
+        tabStops.emplace_back(column.unit[i].tabIndex, m_unit[i]);
     }
     for (int i = 0; i < kUnitCount; ++i) {
-        m_ans[i] = placed(new ResultLabel(window), layout.ans[i]);
+        m_ans[i] = placed(new ResultLabel(window), column.ans[i]);
         m_ans[i]->setAutoFillBackground(true);
         setColour(m_ans[i], QPalette::Window, kActiveShade);
-        m_unitName[i] = placed(new UnitSymbolLabel(window), layout.unitName[i]);
+        m_unitName[i] = placed(new UnitSymbolLabel(window), column.unitName[i]);
     }
     bindControls();
     const QLocale locale;
@@ -73,7 +73,7 @@ void KindColumn::bindControls() {
     });
     m_option->setFocusPolicy(Qt::ClickFocus);
 
-    const QString kindName = QString::fromUtf8(m_look.japanese);
+    const QString kindName = QString::fromUtf8(m_layout.japanese);
     m_num[0]->setAccessibleName(kindName + QStringLiteral("の数値"));
     m_num[1]->setAccessibleName(kindName + QStringLiteral("の補助単位の数値"));
     m_unit[0]->setAccessibleName(kindName + QStringLiteral("の単位"));
@@ -81,11 +81,11 @@ void KindColumn::bindControls() {
 }
 
 QString KindColumn::unitSymbol(int index) const {
-    return fromUtf8(units(m_look.kind)[static_cast<std::size_t>(index)].name);
+    return fromUtf8(units(m_layout.kind)[static_cast<std::size_t>(index)].name);
 }
 
 QString KindColumn::unitWords(int index) const {
-    return fromUtf8(units(m_look.kind)[static_cast<std::size_t>(index)].reading);
+    return fromUtf8(units(m_layout.kind)[static_cast<std::size_t>(index)].reading);
 }
 
 void KindColumn::fill() {
@@ -117,7 +117,7 @@ void KindColumn::setCurrent(bool current) {
 }
 
 void KindColumn::onUnitChosen() {
-    const Kind kind = m_look.kind;
+    const Kind kind = m_layout.kind;
     const int first = m_unit[0]->currentIndex();
     const bool twoTerms = units(kind)[static_cast<std::size_t>(first)].hasCompanion;
     m_unit[1]->setCurrentIndex(secondUnitFor(kind, first));
@@ -134,7 +134,7 @@ bool KindColumn::convert() {
     const QByteArray first = m_num[0]->text().toUtf8();
     const QByteArray second = m_num[1]->text().toUtf8();
     const ConversionResult result =
-        quantell::convert(m_look.kind,
+        quantell::convert(m_layout.kind,
                           {first.toStdString(), second.toStdString(), m_unit[0]->currentIndex(),
                            m_unit[1]->currentIndex(), m_num[1]->isEnabled()},
                           {m_decimalPoint, m_groupSeparator});
@@ -155,7 +155,7 @@ bool KindColumn::convert() {
 // Readers hear a result box as its kind, its value and its unit in words.
 void KindColumn::showResult(int index, const QString& value) {
     m_ans[index]->showResult(value);
-    const QString kindName = QString::fromUtf8(m_look.japanese);
+    const QString kindName = QString::fromUtf8(m_layout.japanese);
     m_ans[index]->setAccessibleName(
         value.isEmpty() ? QStringLiteral("%1の結果（%2）").arg(kindName, unitWords(index))
                         : QStringLiteral("%1の結果 %2 %3").arg(kindName, value, unitWords(index)));

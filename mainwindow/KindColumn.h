@@ -35,7 +35,7 @@ public:
     KindColumn(Kind kind, QWidget* window, Messenger& messenger, NoteLabel& note,
                TabStops& tabStops);
 
-    const KindLook& look() const { return m_look; }
+    const KindLayout& layout() const { return m_layout; }
     QRadioButton* option() const { return m_option; }
     const std::array<ResultLabel*, kUnitCount>& results() const { return m_ans; }
 
@@ -64,7 +64,7 @@ private:
     void showResult(int index, const QString& value);
     void showAmountMenu(QLineEdit* box, const QPoint& at);
 
-    const KindLook& m_look;
+    const KindLayout& m_layout;
     QWidget* m_window;
     Messenger& m_messenger;
     NoteLabel& m_note;

@@ -3,9 +3,9 @@
 #include "Accessible.h"
 #include "FormLayout.h"
 #include "KindColumn.h"
+#include "Messenger.h"
 #include "NoteLabel.h"
 #include "ResultLabel.h"
-#include "Messenger.h"
 #include "look/Window.h"
 #include "report/ReportActions.h"
 #include "report/ReportBlock.h"
@@ -107,15 +107,15 @@ void MainForm::makeCurrent(KindColumn& current) {
     m_current = &current;
     for (KindColumn* column : m_columns)
         column->setCurrent(column == &current);
-    const KindLook& look = current.look();
-    setWindowTitle(QStringLiteral("%1 - %2").arg(product::name, look.word));
-    m_comText->setToolTip(QString::fromUtf8(look.japanese) +
+    const KindLayout& kind = current.layout();
+    setWindowTitle(QStringLiteral("%1 - %2").arg(product::name, kind.word));
+    m_comText->setToolTip(QString::fromUtf8(kind.japanese) +
                           QStringLiteral("の変換結果をテキスト化します"));
 }
 
 void MainForm::onKindChosen(KindColumn& column) {
     makeCurrent(column);
-    setColour(m_title, QPalette::WindowText, column.look().titleColour);
+    setColour(m_title, QPalette::WindowText, column.layout().titleColour);
     column.focusFirstInput();
 }
 
@@ -139,7 +139,7 @@ void MainForm::appendReportBlock() {
     cursor.insertText(reportAddition(m_report->document()->isEmpty(), m_current->reportBlock()));
     m_report->setTextCursor(cursor);
     m_report->ensureCursorVisible();
-    noteDone(QString::fromUtf8(m_current->look().japanese) +
+    noteDone(QString::fromUtf8(m_current->layout().japanese) +
                  QStringLiteral("の変換結果をテキスト化しました"),
              m_comText);
 }

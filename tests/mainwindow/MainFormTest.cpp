@@ -10,7 +10,7 @@ namespace quantell::test {
 namespace {
 
 // Only the current kind takes input; its results are white and its option caption red.
-void expectCurrentLook(const WindowTest& window, Kind current) {
+void expectCurrentKind(const WindowTest& window, Kind current) {
     for (const Kind kind : kAllKinds) {
         const bool active = kind == current;
         EXPECT_EQ(window.num(kind, 0)->isEnabled(), active);
@@ -24,7 +24,7 @@ void expectCurrentLook(const WindowTest& window, Kind current) {
 
 TEST_F(WindowTest, StartsWithZeroesEverywhereAndLengthCurrent) {
     EXPECT_EQ(QApplication::focusWidget(), option(Kind::Length));
-    expectCurrentLook(*this, Kind::Length);
+    expectCurrentKind(*this, Kind::Length);
     for (const Kind kind : kAllKinds) {
         EXPECT_EQ(unit(kind, 0)->currentIndex(), 1);
         EXPECT_EQ(unit(kind, 1)->currentIndex(), 0);
@@ -32,14 +32,14 @@ TEST_F(WindowTest, StartsWithZeroesEverywhereAndLengthCurrent) {
     }
 }
 
-TEST_F(WindowTest, SwitchingKindsSetsTitleLookAndFocus) {
+TEST_F(WindowTest, SwitchingKindsSetsTitleColoursAndFocus) {
     for (const auto& [kind, title] : {std::pair{Kind::Cubic, "Quantell - Cubic"},
                                       std::pair{Kind::Length, "Quantell - Length"}}) {
         selectKind(kind);
         EXPECT_EQ(form->windowTitle(), title);
         EXPECT_EQ(QApplication::focusWidget(), num(kind, 0));
         EXPECT_EQ(num(kind, 0)->selectedText(), "0");
-        expectCurrentLook(*this, kind);
+        expectCurrentKind(*this, kind);
     }
     // An arrow key in the option group selects the next kind round it, as a click does.
     option(Kind::Length)->setFocus(Qt::TabFocusReason);

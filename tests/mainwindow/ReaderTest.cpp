@@ -152,7 +152,7 @@ TEST_F(WindowTest, ReadersHearWhatListsAndResultsAreAndWhatTheyHold) {
         for (int i = 0; i < 2; ++i) {
             QAccessibleInterface* list = QAccessible::queryAccessibleInterface(unit(kind, i));
             EXPECT_EQ(list->text(QAccessible::Name),
-                      QString(lookOf(kind).japanese) + (i == 0 ? "の単位" : "の補助単位"));
+                      QString(kindLayout(kind).japanese) + (i == 0 ? "の単位" : "の補助単位"));
             EXPECT_EQ(list->text(QAccessible::Value), units[i]);
             EXPECT_EQ(list->textInterface()->text(0, -1), units[i]);
         }

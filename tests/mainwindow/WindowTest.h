@@ -1,8 +1,8 @@
 #pragma once
 
-#include "mainwindow/Messenger.h"
 #include "mainwindow/KindColumn.h"
 #include "mainwindow/MainForm.h"
+#include "mainwindow/Messenger.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -51,12 +51,12 @@ public:
         return widget;
     }
     template <typename T> T* get(Kind kind, const char* array, int index) const {
-        return get<T>(controlName(lookOf(kind), array, index));
+        return get<T>(controlName(kindLayout(kind), array, index));
     }
     QLineEdit* num(Kind kind, int i) const { return get<QLineEdit>(kind, "Num", i); }
     QComboBox* unit(Kind kind, int i) const { return get<QComboBox>(kind, "Unit", i); }
     QLabel* ans(Kind kind, int i) const { return get<QLabel>(kind, "Ans", i); }
-    QRadioButton* option(Kind kind) const { return get<QRadioButton>(lookOf(kind).option); }
+    QRadioButton* option(Kind kind) const { return get<QRadioButton>(kindLayout(kind).option); }
     // The kind's two inputs and seven results.
     QStringList windowShows(Kind kind) const {
         QStringList texts{num(kind, 0)->text(), num(kind, 1)->text()};
