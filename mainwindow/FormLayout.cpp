@@ -30,17 +30,17 @@ namespace {
 // clang-format off
 const std::array<KindLayout, kAllKinds.size()> kKindLayouts{{
     {.kind = Kind::Length, .prefix = "", .option = "OpLength", .word = "Length", .japanese = "長さ",
-     .titleColour = QColor(0, 0, 0), .x = 120, .nameX = 1470, .ansWidth = 1215, .optionHeight = 225,
-     .nameTopRow0 = 1875, .nameTopOffset = 75, .numTab = {4, 6}, .unitTab = {5, 16}},
+     .titleColour = QColor(0, 0, 0), .x = 120, .symbolX = 1470, .resultWidth = 1215, .optionHeight = 225,
+     .symbolTopRow0 = 1875, .symbolTopOffset = 75, .amountTabs = {4, 6}, .unitListTabs = {5, 16}},
     {.kind = Kind::Square, .prefix = "S", .option = "OpSquare", .word = "Square", .japanese = "面積",
-     .titleColour = QColor(255, 102, 0), .x = 2280, .nameX = 3600, .ansWidth = 1215, .optionHeight = 225,
-     .nameTopRow0 = 1845, .nameTopOffset = 60, .numTab = {7, 9}, .unitTab = {8, 21}},
+     .titleColour = QColor(255, 102, 0), .x = 2280, .symbolX = 3600, .resultWidth = 1215, .optionHeight = 225,
+     .symbolTopRow0 = 1845, .symbolTopOffset = 60, .amountTabs = {7, 9}, .unitListTabs = {8, 21}},
     {.kind = Kind::Cubic, .prefix = "C", .option = "OpCubic", .word = "Cubic", .japanese = "体積",
-     .titleColour = QColor(0, 0, 255), .x = 4440, .nameX = 5640, .ansWidth = 1095, .optionHeight = 255,
-     .nameTopRow0 = 1845, .nameTopOffset = 60, .numTab = {10, 12}, .unitTab = {11, 22}},
+     .titleColour = QColor(0, 0, 255), .x = 4440, .symbolX = 5640, .resultWidth = 1095, .optionHeight = 255,
+     .symbolTopRow0 = 1845, .symbolTopOffset = 60, .amountTabs = {10, 12}, .unitListTabs = {11, 22}},
     {.kind = Kind::Weight, .prefix = "W", .option = "OpWeight", .word = "Weight", .japanese = "重さ",
-     .titleColour = QColor(0, 128, 0), .x = 6600, .nameX = 7800, .ansWidth = 1095, .optionHeight = 255,
-     .nameTopRow0 = 1845, .nameTopOffset = 60, .numTab = {13, 15}, .unitTab = {14, 65}},
+     .titleColour = QColor(0, 128, 0), .x = 6600, .symbolX = 7800, .resultWidth = 1095, .optionHeight = 255,
+     .symbolTopRow0 = 1845, .symbolTopOffset = 60, .amountTabs = {13, 15}, .unitListTabs = {14, 65}},
 }};
 // clang-format on
 
@@ -48,10 +48,10 @@ const std::array<KindLayout, kAllKinds.size()> kKindLayouts{{
 // list) and the seven result rows, each row kRowPitch below the one before.
 constexpr int kRowPitch = 360;
 constexpr int kOptionTop = 600, kOptionWidth = 855;
-constexpr QRect kNum{0, 960, 855, 270};
-constexpr std::array<QRect, 2> kUnit{{{960, 960, 855, 300}, {960, 1320, 615, 300}}};
-constexpr int kAnsTop = 1800, kAnsHeight = 255;
-constexpr QSize kUnitName{495, 195};
+constexpr QRect kAmount{0, 960, 855, 270};
+constexpr std::array<QRect, 2> kUnitList{{{960, 960, 855, 300}, {960, 1320, 615, 300}}};
+constexpr int kResultTop = 1800, kResultHeight = 255;
+constexpr QSize kUnitSymbol{495, 195};
 
 } // namespace
 
@@ -71,20 +71,20 @@ ColumnLayout columnLayout(const KindLayout& layout) {
                      .text = layout.word,
                      .tabIndex = static_cast<int>(layout.kind)};
     for (int i = 0; i < 2; ++i) {
-        column.num[i] = {.name = controlName(layout, "Num", i),
-                         .twips = kNum.translated(x, i * kRowPitch),
-                         .tabIndex = layout.numTab[i]};
-        column.unit[i] = {.name = controlName(layout, "Unit", i),
-                          .twips = kUnit[i].translated(x, 0),
-                          .tabIndex = layout.unitTab[i]};
+        column.amounts[i] = {.name = controlName(layout, "Num", i),
+                             .twips = kAmount.translated(x, i * kRowPitch),
+                             .tabIndex = layout.amountTabs[i]};
+        column.unitLists[i] = {.name = controlName(layout, "Unit", i),
+                               .twips = kUnitList[i].translated(x, 0),
+                               .tabIndex = layout.unitListTabs[i]};
     }
     for (int i = 0; i < kUnitCount; ++i) {
-        const int top = kAnsTop + kRowPitch * i;
-        column.ans[i] = {.name = controlName(layout, "Ans", i),
-                         .twips = {x, top, layout.ansWidth, kAnsHeight}};
-        const int nameTop = i == 0 ? layout.nameTopRow0 : top + layout.nameTopOffset;
-        column.unitName[i] = {.name = controlName(layout, "UnitName", i),
-                              .twips = {QPoint(layout.nameX, nameTop), kUnitName}};
+        const int top = kResultTop + kRowPitch * i;
+        column.results[i] = {.name = controlName(layout, "Ans", i),
+                             .twips = {x, top, layout.resultWidth, kResultHeight}};
+        const int symbolTop = i == 0 ? layout.symbolTopRow0 : top + layout.symbolTopOffset;
+        column.unitSymbols[i] = {.name = controlName(layout, "UnitName", i),
+                                 .twips = {QPoint(layout.symbolX, symbolTop), kUnitSymbol}};
     }
     return column;
 }

@@ -12,9 +12,21 @@ namespace quantell {
 
 inline constexpr QSize kMainFormTwips{11205, 4350};
 
-// The command buttons, in the order of their rows.
-enum class Command { Change, Clear, Info, Quit, Text, TextClear, Clip, Note };
-inline constexpr std::size_t kCommandCount = static_cast<std::size_t>(Command::Note) + 1;
+// The command buttons by what they do, in the order of their rows: ComChange converts the current
+// kind, ComClear clears it, ComInfo shows the about window, ComQuit closes the window, ComText
+// appends the kind to the report, ComTxClear clears the report, ComClip copies it and ComNote
+// opens a text editor.
+enum class Command {
+    Convert,
+    ClearKind,
+    ShowAbout,
+    Quit,
+    AppendReport,
+    ClearReport,
+    CopyReport,
+    OpenEditor
+};
+inline constexpr std::size_t kCommandCount = static_cast<std::size_t>(Command::OpenEditor) + 1;
 
 // The window's own controls; each kind's column is laid out by columnLayout().
 struct FormLayout {
@@ -35,12 +47,12 @@ struct KindLayout {
     const char* japanese; // the kind's name in accessible names and ComText's tip
     QColor titleColour;   // TitleLabel while the kind is current
     int x;                // column left edge, twips
-    int nameX;            // unit-name labels' left edge, twips
-    int ansWidth;         // result label width, twips
+    int symbolX;          // unit symbols' left edge, twips
+    int resultWidth;      // result label width, twips
     int optionHeight;     // twips
-    int nameTopRow0;      // unit-name label top in row 0; later rows sit nameTopOffset below
-    int nameTopOffset;    // their result label's top
-    std::array<int, 2> numTab, unitTab;
+    int symbolTopRow0;    // unit symbol's top in row 0; later rows sit symbolTopOffset below
+    int symbolTopOffset;  // their result label's top
+    std::array<int, 2> amountTabs, unitListTabs;
 };
 
 const KindLayout& kindLayout(Kind kind);
@@ -52,8 +64,8 @@ QString controlName(const KindLayout& layout, const char* array, int index);
 // seven result boxes with their unit names, row i for unit i.
 struct ColumnLayout {
     ControlSpec option;
-    std::array<ControlSpec, 2> num, unit;
-    std::array<ControlSpec, kUnitCount> ans, unitName;
+    std::array<ControlSpec, 2> amounts, unitLists;
+    std::array<ControlSpec, kUnitCount> results, unitSymbols;
 };
 
 ColumnLayout columnLayout(const KindLayout& layout);

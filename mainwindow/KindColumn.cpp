@@ -42,17 +42,17 @@ KindColumn::KindColumn(Kind kind, QWidget* window, Messenger& messenger, NoteLab
     growToText(m_option);
     tabStops.emplace_back(column.option.tabIndex, m_option);
     for (int i = 0; i < 2; ++i) {
-        m_num[i] = placed(new QLineEdit(window), column.num[i]);
-        m_unit[i] =
-            placed(i == 0 ? new QComboBox(window) : new LockedComboBox(window), column.unit[i]);
-        tabStops.emplace_back(column.num[i].tabIndex, m_num[i]);
-        tabStops.emplace_back(column.unit[i].tabIndex, m_unit[i]);
+        m_amounts[i] = placed(new QLineEdit(window), column.amounts[i]);
+        m_unitLists[i] = placed(i == 0 ? new QComboBox(window) : new LockedComboBox(window),
+                                column.unitLists[i]);
+        tabStops.emplace_back(column.amounts[i].tabIndex, m_amounts[i]);
+        tabStops.emplace_back(column.unitLists[i].tabIndex, m_unitLists[i]);
     }
     for (int i = 0; i < kUnitCount; ++i) {
-        m_ans[i] = placed(new ResultLabel(window), column.ans[i]);
-        m_ans[i]->setAutoFillBackground(true);
-        setColour(m_ans[i], QPalette::Window, kActiveShade);
-        m_unitName[i] = placed(new UnitSymbolLabel(window), column.unitName[i]);
+        m_results[i] = placed(new ResultLabel(window), column.results[i]);
+        m_results[i]->setAutoFillBackground(true);
+        setColour(m_results[i], QPalette::Window, kActiveShade);
+        m_unitSymbols[i] = placed(new UnitSymbolLabel(window), column.unitSymbols[i]);
     }
     bindControls();
     const QLocale locale;
@@ -63,10 +63,10 @@ KindColumn::KindColumn(Kind kind, QWidget* window, Messenger& messenger, NoteLab
 // Wires the controls to the kind's handlers and names them for screen readers.
 void KindColumn::bindControls() {
     for (int i = 0; i < 2; ++i) {
-        m_num[i]->installEventFilter(this);
-        connect(m_unit[i], &QComboBox::activated, this, &KindColumn::onUnitChosen);
+        m_amounts[i]->installEventFilter(this);
+        connect(m_unitLists[i], &QComboBox::activated, this, &KindColumn::onUnitChosen);
     }
-    m_unit[0]->installEventFilter(this);
+    m_unitLists[0]->installEventFilter(this);
     // The option group is one Tab stop, at the selected button.
     connect(m_option, &QRadioButton::toggled, m_option, [option = m_option](bool on) {
         option->setFocusPolicy(on ? Qt::StrongFocus : Qt::ClickFocus);
@@ -74,10 +74,10 @@ void KindColumn::bindControls() {
     m_option->setFocusPolicy(Qt::ClickFocus);
 
     const QString kindName = QString::fromUtf8(m_layout.japanese);
-    m_num[0]->setAccessibleName(kindName + QStringLiteral("の数値"));
-    m_num[1]->setAccessibleName(kindName + QStringLiteral("の補助単位の数値"));
-    m_unit[0]->setAccessibleName(kindName + QStringLiteral("の単位"));
-    m_unit[1]->setAccessibleName(kindName + QStringLiteral("の補助単位"));
+    m_amounts[0]->setAccessibleName(kindName + QStringLiteral("の数値"));
+    m_amounts[1]->setAccessibleName(kindName + QStringLiteral("の補助単位の数値"));
+    m_unitLists[0]->setAccessibleName(kindName + QStringLiteral("の単位"));
+    m_unitLists[1]->setAccessibleName(kindName + QStringLiteral("の補助単位"));
 }
 
 QString KindColumn::unitSymbol(int index) const {
@@ -91,38 +91,38 @@ QString KindColumn::unitWords(int index) const {
 void KindColumn::fill() {
     for (int i = 0; i < kUnitCount; ++i) {
         const QString symbol = unitSymbol(i);
-        for (QComboBox* list : m_unit) {
+        for (QComboBox* list : m_unitLists) {
             list->addItem(symbol);
             list->setItemData(i, unitWords(i), Qt::AccessibleTextRole);
         }
-        m_unitName[i]->setText(symbol);
-        growToText(m_unitName[i]);
+        m_unitSymbols[i]->setText(symbol);
+        growToText(m_unitSymbols[i]);
     }
-    for (QComboBox* list : m_unit)
+    for (QComboBox* list : m_unitLists)
         growToText(list);
-    for (QLineEdit* box : m_num)
+    for (QLineEdit* box : m_amounts)
         box->setText(QStringLiteral("0"));
-    m_unit[0]->setCurrentIndex(1);
+    m_unitLists[0]->setCurrentIndex(1);
     onUnitChosen();
 }
 
 void KindColumn::setCurrent(bool current) {
     for (int i = 0; i < 2; ++i) {
-        m_num[i]->setEnabled(current);
-        m_unit[i]->setEnabled(current);
+        m_amounts[i]->setEnabled(current);
+        m_unitLists[i]->setEnabled(current);
     }
-    for (QLabel* label : m_ans)
+    for (QLabel* label : m_results)
         setColour(label, QPalette::Window, current ? kActiveShade : kInactiveShade);
     setColour(m_option, QPalette::WindowText, current ? QColor(255, 0, 0) : QColor(0, 0, 0));
 }
 
 void KindColumn::onUnitChosen() {
     const Kind kind = m_layout.kind;
-    const int first = m_unit[0]->currentIndex();
+    const int first = m_unitLists[0]->currentIndex();
     const bool twoTerms = units(kind)[static_cast<std::size_t>(first)].hasCompanion;
-    m_unit[1]->setCurrentIndex(secondUnitFor(kind, first));
-    m_num[1]->setEnabled(twoTerms);
-    m_unit[1]->setEnabled(twoTerms);
+    m_unitLists[1]->setCurrentIndex(secondUnitFor(kind, first));
+    m_amounts[1]->setEnabled(twoTerms);
+    m_unitLists[1]->setEnabled(twoTerms);
     convert();
     // A unit chosen in the open list is heard as it is chosen; one stepped to in the closed list
     // is not, as the list offers readers no selection to follow.
@@ -131,18 +131,18 @@ void KindColumn::onUnitChosen() {
 }
 
 bool KindColumn::convert() {
-    const QByteArray first = m_num[0]->text().toUtf8();
-    const QByteArray second = m_num[1]->text().toUtf8();
-    const ConversionResult result =
-        quantell::convert(m_layout.kind,
-                          {first.toStdString(), second.toStdString(), m_unit[0]->currentIndex(),
-                           m_unit[1]->currentIndex(), m_num[1]->isEnabled()},
-                          {m_decimalPoint, m_groupSeparator});
+    const QByteArray first = m_amounts[0]->text().toUtf8();
+    const QByteArray second = m_amounts[1]->text().toUtf8();
+    const ConversionResult result = quantell::convert(
+        m_layout.kind,
+        {first.toStdString(), second.toStdString(), m_unitLists[0]->currentIndex(),
+         m_unitLists[1]->currentIndex(), m_amounts[1]->isEnabled()},
+        {m_decimalPoint, m_groupSeparator});
     const std::array<const std::string*, 2> texts{&result.firstText, &result.secondText};
     for (int i = 0; i < 2; ++i) {
         const QString text = QString::fromStdString(*texts[i]);
-        if (m_num[i]->text() != text)
-            m_num[i]->setText(text);
+        if (m_amounts[i]->text() != text)
+            m_amounts[i]->setText(text);
     }
     for (int i = 0; i < kUnitCount; ++i)
         showResult(i, QString::fromStdString(result.results[i]));
@@ -154,9 +154,9 @@ bool KindColumn::convert() {
 
 // Readers hear a result box as its kind, its value and its unit in words.
 void KindColumn::showResult(int index, const QString& value) {
-    m_ans[index]->showResult(value);
+    m_results[index]->showResult(value);
     const QString kindName = QString::fromUtf8(m_layout.japanese);
-    m_ans[index]->setAccessibleName(
+    m_results[index]->setAccessibleName(
         value.isEmpty() ? QStringLiteral("%1の結果（%2）").arg(kindName, unitWords(index))
                         : QStringLiteral("%1の結果 %2 %3").arg(kindName, value, unitWords(index)));
 }
@@ -164,31 +164,31 @@ void KindColumn::showResult(int index, const QString& value) {
 QString KindColumn::spokenResults() const {
     QStringList results;
     for (int i = 0; i < kUnitCount; ++i)
-        results << m_ans[i]->text() + u' ' + unitWords(i);
+        results << m_results[i]->text() + u' ' + unitWords(i);
     return results.join(u'、');
 }
 
 void KindColumn::clear() {
-    for (QLineEdit* box : m_num)
+    for (QLineEdit* box : m_amounts)
         box->clear();
     for (int i = 0; i < kUnitCount; ++i)
         showResult(i, QString());
 }
 
 void KindColumn::focusFirstInput() {
-    m_num[0]->setFocus(Qt::OtherFocusReason);
-    m_num[0]->selectAll();
+    m_amounts[0]->setFocus(Qt::OtherFocusReason);
+    m_amounts[0]->selectAll();
 }
 
 ReportBlock KindColumn::reportBlock() const {
     ReportBlock block;
     for (int i = 0; i < 2; ++i) {
-        block.amounts[i] = m_num[i]->text();
-        block.units[i] = m_unit[i]->currentText();
+        block.amounts[i] = m_amounts[i]->text();
+        block.units[i] = m_unitLists[i]->currentText();
     }
     for (int i = 0; i < kUnitCount; ++i) {
-        block.results[i] = m_ans[i]->text();
-        block.unitNames[i] = m_unitName[i]->text();
+        block.results[i] = m_results[i]->text();
+        block.unitSymbols[i] = m_unitSymbols[i]->text();
     }
     return block;
 }
@@ -202,17 +202,17 @@ void KindColumn::showAmountMenu(QLineEdit* box, const QPoint& at) {
     menu->addSeparator();
     QMenu* results = menu->addMenu(QStringLiteral("結果をコピー(&K)"));
     for (int i = 0; i < kUnitCount; ++i) {
-        const QString value = m_ans[i]->text();
+        const QString value = m_results[i]->text();
         QAction* copy = results->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(
-            QStringList{value, m_unitName[i]->text()}.join(u' ').trimmed()));
+            QStringList{value, m_unitSymbols[i]->text()}.join(u' ').trimmed()));
         copy->setEnabled(!value.isEmpty());
-        connect(copy, &QAction::triggered, m_ans[i]->actions().constFirst(), &QAction::trigger);
+        connect(copy, &QAction::triggered, m_results[i]->actions().constFirst(), &QAction::trigger);
     }
     menu->popup(at);
 }
 
 bool KindColumn::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == m_unit[0]) {
+    if (watched == m_unitLists[0]) {
         // The arrow keys of the closed list step through its units; Alt+Down opens it.
         if (event->type() == QEvent::KeyPress) {
             const auto* key = static_cast<QKeyEvent*>(event);

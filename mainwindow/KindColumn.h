@@ -37,7 +37,7 @@ public:
 
     const KindLayout& layout() const { return m_layout; }
     QRadioButton* option() const { return m_option; }
-    const std::array<ResultLabel*, kUnitCount>& results() const { return m_ans; }
+    const std::array<ResultLabel*, kUnitCount>& results() const { return m_results; }
 
     // Lists the units, once every control of the window is there, and converts the zeros.
     void fill();
@@ -72,10 +72,10 @@ private:
     std::string m_decimalPoint;
     std::string m_groupSeparator;
     QRadioButton* m_option = nullptr;
-    std::array<QLineEdit*, 2> m_num{};
-    std::array<QComboBox*, 2> m_unit{};
-    std::array<ResultLabel*, kUnitCount> m_ans{};
-    std::array<QLabel*, kUnitCount> m_unitName{};
+    std::array<QLineEdit*, 2> m_amounts{};
+    std::array<QComboBox*, 2> m_unitLists{};
+    std::array<ResultLabel*, kUnitCount> m_results{};
+    std::array<QLabel*, kUnitCount> m_unitSymbols{};
 };
 
 } // namespace quantell

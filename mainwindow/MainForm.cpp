@@ -71,35 +71,30 @@ void MainForm::createTitleAndReport(TabStops& tabStops) {
 // The command row, wired to its handlers.
 void MainForm::createCommands(TabStops& tabStops) {
     const FormLayout& layout = formLayout();
-    std::array<QPushButton*, kCommandCount> buttons{};
-    for (std::size_t i = 0; i < buttons.size(); ++i) {
+    for (std::size_t i = 0; i < m_commands.size(); ++i) {
         const ControlSpec& row = layout.commands[i];
-        buttons[i] = placed(new QPushButton(this), row);
-        buttons[i]->setAutoDefault(true); // a focused button takes Enter itself
-        tabStops.emplace_back(row.tabIndex, buttons[i]);
+        m_commands[i] = placed(new QPushButton(this), row);
+        m_commands[i]->setAutoDefault(true); // a focused button takes Enter itself
+        tabStops.emplace_back(row.tabIndex, m_commands[i]);
     }
-    const auto button = [&buttons](Command command) {
-        return buttons[static_cast<std::size_t>(command)];
-    };
-
-    m_comChange = button(Command::Change);
-    m_comClear = button(Command::Clear);
-    m_comText = button(Command::Text);
-    m_comTxClear = button(Command::TextClear);
-    m_comClip = button(Command::Clip);
-    m_comTxClear->setToolTip(QStringLiteral("テキストとクリップボードを消去します"));
+    command(Command::ClearReport)
+        ->setToolTip(QStringLiteral("テキストとクリップボードを消去します"));
     const std::pair<Command, void (MainForm::*)()> handlers[] = {
-        {Command::Change, &MainForm::convertCurrentKind},
-        {Command::Clear, &MainForm::clearCurrentKind},
-        {Command::Info, &MainForm::aboutRequested},
-        {Command::Text, &MainForm::appendReportBlock},
-        {Command::TextClear, &MainForm::clearReport},
-        {Command::Clip, &MainForm::copyReportToClipboard},
-        {Command::Note, &MainForm::startEditor},
+        {Command::Convert, &MainForm::convertCurrentKind},
+        {Command::ClearKind, &MainForm::clearCurrentKind},
+        {Command::ShowAbout, &MainForm::aboutRequested},
+        {Command::AppendReport, &MainForm::appendReportBlock},
+        {Command::ClearReport, &MainForm::clearReport},
+        {Command::CopyReport, &MainForm::copyReportToClipboard},
+        {Command::OpenEditor, &MainForm::startEditor},
     };
-    for (const auto& [command, handler] : handlers)
-        connect(button(command), &QPushButton::clicked, this, handler);
-    connect(button(Command::Quit), &QPushButton::clicked, this, &QWidget::close);
+    for (const auto& [which, handler] : handlers)
+        connect(command(which), &QPushButton::clicked, this, handler);
+    connect(command(Command::Quit), &QPushButton::clicked, this, &QWidget::close);
+}
+
+QPushButton* MainForm::command(Command command) const {
+    return m_commands[static_cast<std::size_t>(command)];
 }
 
 // What the current kind sets on the window beyond its column: the title and ComText's tip.
@@ -109,8 +104,9 @@ void MainForm::makeCurrent(KindColumn& current) {
         column->setCurrent(column == &current);
     const KindLayout& kind = current.layout();
     setWindowTitle(QStringLiteral("%1 - %2").arg(product::name, kind.word));
-    m_comText->setToolTip(QString::fromUtf8(kind.japanese) +
-                          QStringLiteral("の変換結果をテキスト化します"));
+    command(Command::AppendReport)
+        ->setToolTip(QString::fromUtf8(kind.japanese) +
+                     QStringLiteral("の変換結果をテキスト化します"));
 }
 
 void MainForm::onKindChosen(KindColumn& column) {
@@ -141,18 +137,18 @@ void MainForm::appendReportBlock() {
     m_report->ensureCursorVisible();
     noteDone(QString::fromUtf8(m_current->layout().japanese) +
                  QStringLiteral("の変換結果をテキスト化しました"),
-             m_comText);
+             Command::AppendReport);
 }
 
 void MainForm::clearReport() {
     m_report->clear();
     if (copyText(QString()))
-        noteDone(QStringLiteral("テキストとクリップボードを消去しました"), m_comTxClear);
+        noteDone(QStringLiteral("テキストとクリップボードを消去しました"), Command::ClearReport);
 }
 
 void MainForm::copyReportToClipboard() {
     if (copyText(reportText()))
-        noteDone(QStringLiteral("テキストをクリップボードにコピーしました"), m_comClip);
+        noteDone(QStringLiteral("テキストをクリップボードにコピーしました"), Command::CopyReport);
 }
 
 // A copied result is told with its unit, in words to readers and as its symbol on the window.
@@ -165,8 +161,8 @@ void MainForm::copyResult(const KindColumn& column, int index) {
                      copied.arg(column.unitSymbol(index), value), column.results()[index]);
 }
 
-void MainForm::noteDone(const QString& what, const QPushButton* button) {
-    m_note->announce(what, what, button);
+void MainForm::noteDone(const QString& what, Command done) {
+    m_note->announce(what, what, command(done));
 }
 
 void MainForm::startEditor() {
@@ -187,7 +183,7 @@ QString MainForm::reportText() const {
 
 void MainForm::keyPressEvent(QKeyEvent* event) {
     // Keys that the focused control did not take: Enter converts, Esc clears.
-    if (!clickForEnterOrEsc(event, m_comChange, m_comClear))
+    if (!clickForEnterOrEsc(event, command(Command::Convert), command(Command::ClearKind)))
         QWidget::keyPressEvent(event);
 }
 

@@ -1,7 +1,6 @@
 #pragma once
 
-#include "engine/Catalogue.h"
-#include "look/Layout.h"
+#include "FormLayout.h"
 
 #include <QWidget>
 
@@ -38,6 +37,7 @@ protected:
 
 private:
     void createCommands(TabStops& tabStops);
+    QPushButton* command(Command command) const;
     void createTitleAndReport(TabStops& tabStops);
     void makeCurrent(KindColumn& current);
     void onKindChosen(KindColumn& column);
@@ -51,16 +51,12 @@ private:
     void copyResult(const KindColumn& column, int index);
     bool copyText(const QString& text);
     // Tells the user, and readers, what a command did, beside its button.
-    void noteDone(const QString& what, const QPushButton* button);
+    void noteDone(const QString& what, Command done);
 
     Messenger& m_messenger;
     std::array<KindColumn*, kAllKinds.size()> m_columns{}; // in kind order, owned by the window
     KindColumn* m_current = nullptr;
-    QPushButton* m_comChange = nullptr;
-    QPushButton* m_comClear = nullptr;
-    QPushButton* m_comText = nullptr;
-    QPushButton* m_comTxClear = nullptr;
-    QPushButton* m_comClip = nullptr;
+    std::array<QPushButton*, kCommandCount> m_commands{}; // in Command order
     NoteLabel* m_note = nullptr;
     QLabel* m_title = nullptr;
     QPlainTextEdit* m_report = nullptr;

@@ -8,7 +8,7 @@ QString reportAddition(bool boxIsEmpty, const ReportBlock& block) {
     text += block.amounts[0] + space + block.units[0] + space + block.amounts[1] + space +
             block.units[1] + lineBreak;
     for (std::size_t i = 0; i < block.results.size(); ++i)
-        text += QStringLiteral("= ") + block.results[i] + space + block.unitNames[i] + lineBreak;
+        text += QStringLiteral("= ") + block.results[i] + space + block.unitSymbols[i] + lineBreak;
     return text;
 }
 

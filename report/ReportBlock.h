@@ -10,10 +10,10 @@ namespace quantell {
 
 // What the current kind's controls show at the moment of the report command, verbatim.
 struct ReportBlock {
-    std::array<QString, 2> amounts;            // the two amount boxes
-    std::array<QString, 2> units;              // the selected entries of the two unit lists
-    std::array<QString, kUnitCount> results;   // result captions
-    std::array<QString, kUnitCount> unitNames; // unit-name captions
+    std::array<QString, 2> amounts;              // the two amount boxes
+    std::array<QString, 2> units;                // the selected entries of the two unit lists
+    std::array<QString, kUnitCount> results;     // result captions
+    std::array<QString, kUnitCount> unitSymbols; // the unit symbols beside them
 };
 
 // The text the report box gains: a line break after what it already holds, then the header

@@ -13,9 +13,9 @@ namespace {
 void expectCurrentKind(const WindowTest& window, Kind current) {
     for (const Kind kind : kAllKinds) {
         const bool active = kind == current;
-        EXPECT_EQ(window.num(kind, 0)->isEnabled(), active);
-        EXPECT_EQ(window.unit(kind, 0)->isEnabled(), active);
-        EXPECT_EQ(window.ans(kind, 6)->palette().color(QPalette::Window),
+        EXPECT_EQ(window.amountBox(kind, 0)->isEnabled(), active);
+        EXPECT_EQ(window.unitList(kind, 0)->isEnabled(), active);
+        EXPECT_EQ(window.resultBox(kind, 6)->palette().color(QPalette::Window),
                   active ? QColor(255, 255, 255) : QColor(204, 204, 204));
         EXPECT_EQ(window.option(kind)->palette().color(QPalette::WindowText),
                   active ? QColor(255, 0, 0) : QColor(0, 0, 0));
@@ -26,8 +26,8 @@ TEST_F(WindowTest, StartsWithZeroesEverywhereAndLengthCurrent) {
     EXPECT_EQ(QApplication::focusWidget(), option(Kind::Length));
     expectCurrentKind(*this, Kind::Length);
     for (const Kind kind : kAllKinds) {
-        EXPECT_EQ(unit(kind, 0)->currentIndex(), 1);
-        EXPECT_EQ(unit(kind, 1)->currentIndex(), 0);
+        EXPECT_EQ(unitList(kind, 0)->currentIndex(), 1);
+        EXPECT_EQ(unitList(kind, 1)->currentIndex(), 0);
         EXPECT_EQ(windowShows(kind).mid(1), QStringList("0") + QStringList(kUnitCount, "0.0"));
     }
 }
@@ -37,25 +37,25 @@ TEST_F(WindowTest, SwitchingKindsSetsTitleColoursAndFocus) {
                                       std::pair{Kind::Length, "Quantell - Length"}}) {
         selectKind(kind);
         EXPECT_EQ(form->windowTitle(), title);
-        EXPECT_EQ(QApplication::focusWidget(), num(kind, 0));
-        EXPECT_EQ(num(kind, 0)->selectedText(), "0");
+        EXPECT_EQ(QApplication::focusWidget(), amountBox(kind, 0));
+        EXPECT_EQ(amountBox(kind, 0)->selectedText(), "0");
         expectCurrentKind(*this, kind);
     }
     // An arrow key in the option group selects the next kind round it, as a click does.
     option(Kind::Length)->setFocus(Qt::TabFocusReason);
     press(Qt::Key_Left);
     EXPECT_TRUE(option(Kind::Weight)->isChecked());
-    EXPECT_EQ(QApplication::focusWidget(), num(Kind::Weight, 0));
+    EXPECT_EQ(QApplication::focusWidget(), amountBox(Kind::Weight, 0));
 }
 
 TEST_F(WindowTest, EnterConvertsAndReselectsEscAndAFocusedButtonClearOnlyTheCurrentKind) {
-    type(num(Kind::Length, 0), "5");
-    type(num(Kind::Length, 1), "3");
-    QTest::keyClick(num(Kind::Length, 1), Qt::Key_Enter, Qt::KeypadModifier);
-    EXPECT_EQ(ans(Kind::Length, 0)->text(), "53.0"); // 5 cm + 3 mm
-    EXPECT_EQ(QApplication::focusWidget(), num(Kind::Length, 0));
-    EXPECT_EQ(num(Kind::Length, 0)->selectedText(), "5");
-    type(num(Kind::Length, 0), "abc");
+    type(amountBox(Kind::Length, 0), "5");
+    type(amountBox(Kind::Length, 1), "3");
+    QTest::keyClick(amountBox(Kind::Length, 1), Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_EQ(resultBox(Kind::Length, 0)->text(), "53.0"); // 5 cm + 3 mm
+    EXPECT_EQ(QApplication::focusWidget(), amountBox(Kind::Length, 0));
+    EXPECT_EQ(amountBox(Kind::Length, 0)->selectedText(), "5");
+    type(amountBox(Kind::Length, 0), "abc");
     chooseUnit(Kind::Length, 0); // mm takes no second term: both inputs count and read 0
     EXPECT_EQ(windowShows(Kind::Length), QStringList({"0", "0"}) + QStringList(7, "0.0"));
     get("ComClear")->setFocus();
@@ -87,13 +87,13 @@ TEST_F(WindowTest, OverflowWarnsEmptiesResultsAndKeepsInputs) {
     chooseUnit(Kind::Length, 3); // km
     const QString rows[][2] = {{"1e306", "abc"}, {"1e309", "x"}, {"1", QString(400, u'9')}};
     for (const auto& [first, second] : rows) {
-        type(num(Kind::Length, 0), first);
-        type(num(Kind::Length, 1), second);
+        type(amountBox(Kind::Length, 0), first);
+        type(amountBox(Kind::Length, 1), second);
         press(Qt::Key_Return);
         EXPECT_EQ(windowShows(Kind::Length), QStringList({first, second}) + QStringList(7, ""));
     }
     QApplication::clipboard()->setText(QString(30000, u'9'));
-    QTest::keyClick(num(Kind::Length, 0), Qt::Key_V, Qt::ControlModifier);
+    QTest::keyClick(amountBox(Kind::Length, 0), Qt::Key_V, Qt::ControlModifier);
     press(Qt::Key_Return);
     EXPECT_EQ(windowShows(Kind::Length)[0], QString(30000, u'9'));
     EXPECT_EQ(messenger.messages, QStringList(4, "値が大きすぎるため変換できません。"));
@@ -130,21 +130,21 @@ TEST_F(WindowTest, LongResultsAreNeverClippedNorTooSmall) {
           {Kind::Weight, 6, "123456789", "."}}) {        // pound
         selectKind(kind);
         chooseUnit(kind, unitIndex);
-        type(num(kind, 0), amount);
+        type(amountBox(kind, 0), amount);
         press(Qt::Key_Return);
         for (int i = 0; i < kUnitCount; ++i) // as a locale writing a decimal comma has them
-            static_cast<ResultLabel*>(ans(kind, i))
-                ->showResult(ans(kind, i)->text().replace(".", point));
+            static_cast<ResultLabel*>(resultBox(kind, i))
+                ->showResult(resultBox(kind, i)->text().replace(".", point));
         click("ComText");
         for (int i = 0; i < kUnitCount; ++i) {
-            const auto* label = static_cast<ResultLabel*>(ans(kind, i));
+            const auto* label = static_cast<ResultLabel*>(resultBox(kind, i));
             const QString full = label->text();
             SCOPED_TRACE(full.toStdString());
             const ResultLabel::Drawn drawn = label->drawn();
             const qreal size = drawn.font.pointSizeF(), normal = label->font().pointSizeF();
             const bool rounded = drawn.text != full;
             EXPECT_GE(size, normal - 1);
-            const auto [first, last] = inkOf(ans(kind, i));
+            const auto [first, last] = inkOf(resultBox(kind, i));
             EXPECT_GT(first, 0); // a clipped text runs into the frame
             EXPECT_LT(last, 0.97);
             if (rounded) { // at the normal size, with no room left for two more digits
@@ -168,8 +168,8 @@ const QString kFiveFeetThreeInches = "5 ft 3 in\r\n= 1600.2 mm\r\n= 160.02 cm\r\
 TEST_F(WindowTest, ReportBlocksAppendAfterWhatTheBoxHoldsAndTheClipboardGetsExactlyTheBox) {
     auto* box = get<QPlainTextEdit>("RTBox");
     chooseUnit(Kind::Length, 5);
-    type(num(Kind::Length, 0), "5");
-    type(num(Kind::Length, 1), "3");
+    type(amountBox(Kind::Length, 0), "5");
+    type(amountBox(Kind::Length, 1), "3");
     press(Qt::Key_Return);
     box->setFocus();
     QTest::keyClicks(box, "note");
@@ -196,9 +196,9 @@ TEST_F(WindowTest, ReportBlocksAppendAfterWhatTheBoxHoldsAndTheClipboardGetsExac
 TEST_F(WindowTest, AmountMenuCopiesOneResultByKeyboard) {
     selectKind(Kind::Weight);
     chooseUnit(Kind::Weight, 6);
-    type(num(Kind::Weight, 0), "2");
+    type(amountBox(Kind::Weight, 0), "2");
     press(Qt::Key_Return);
-    shiftF10(num(Kind::Weight, 0));
+    shiftF10(amountBox(Kind::Weight, 0));
     QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_K);
     auto* results = qobject_cast<QMenu*>(QApplication::activePopupWidget());
     ASSERT_TRUE(results);
@@ -216,10 +216,10 @@ TEST_F(WindowTest, AmountMenuCopiesOneResultByKeyboard) {
 // the amount being typed goes on. Entering by Tab still selects it to be typed over.
 TEST_F(WindowTest, ClosingAMenuLeavesTheAmountBeingTyped) {
     selectKind(Kind::Cubic);
-    QLineEdit* box = num(Kind::Cubic, 0);
+    QLineEdit* box = amountBox(Kind::Cubic, 0);
     const std::pair<std::function<void()>, std::vector<Qt::Key>> menus[] = {
-        {[&] { rightClick(ans(Kind::Cubic, 2)); }, {Qt::Key_Down, Qt::Key_Return}},
-        {[&] { rightClick(ans(Kind::Cubic, 2)); }, {Qt::Key_Escape}},
+        {[&] { rightClick(resultBox(Kind::Cubic, 2)); }, {Qt::Key_Down, Qt::Key_Return}},
+        {[&] { rightClick(resultBox(Kind::Cubic, 2)); }, {Qt::Key_Escape}},
         {[&] { shiftF10(box); }, {Qt::Key_K, Qt::Key_1}},
         {[&] { rightClick(box); }, {Qt::Key_Escape}},
     };

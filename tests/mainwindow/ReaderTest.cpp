@@ -81,7 +81,7 @@ QStringList itemsOf(const QString& text, const QString& item) {
 // Every text query a reader may make of the amount boxes and the report box, at every offset and
 // boundary, is answered at once and rightly (Qt's own answers loop for good on some).
 TEST_F(WindowTest, ReadersGetEveryPieceOfTextAtEveryOffsetAtOnce) {
-    QLineEdit* box = num(Kind::Length, 0);
+    QLineEdit* box = amountBox(Kind::Length, 0);
     QAccessibleTextInterface* amount = QAccessible::queryAccessibleInterface(box)->textInterface();
     const std::map<Boundary, std::vector<std::pair<QString, QStringList>>> amounts{
         {QAccessible::CharBoundary,
@@ -144,13 +144,14 @@ TEST_F(WindowTest, ReadersHearWhatListsAndResultsAreAndWhatTheyHold) {
     });
     selectKind(Kind::Weight);
     chooseUnit(Kind::Weight, 6);
-    type(num(Kind::Weight, 0), "123456789"); // some results are drawn rounded, in full in their tip
+    type(amountBox(Kind::Weight, 0),
+         "123456789"); // some results are drawn rounded, in full in their tip
     press(Qt::Key_Return);
     const std::pair<Kind, QStringList> lists[] = {
         {Kind::Length, {"センチメートル", "ミリメートル"}}, {Kind::Weight, {"ポンド", "オンス"}}};
     for (const auto& [kind, units] : lists) {
         for (int i = 0; i < 2; ++i) {
-            QAccessibleInterface* list = QAccessible::queryAccessibleInterface(unit(kind, i));
+            QAccessibleInterface* list = QAccessible::queryAccessibleInterface(unitList(kind, i));
             EXPECT_EQ(list->text(QAccessible::Name),
                       QString(kindLayout(kind).japanese) + (i == 0 ? "の単位" : "の補助単位"));
             EXPECT_EQ(list->text(QAccessible::Value), units[i]);
@@ -160,7 +161,7 @@ TEST_F(WindowTest, ReadersHearWhatListsAndResultsAreAndWhatTheyHold) {
     const QStringList weights{"ミリグラム", "グラム", "キログラム", "グレーン",
                               "ドラム",     "オンス", "ポンド"};
     for (int i = 0; i < kUnitCount; ++i) {
-        QLabel* box = ans(Kind::Weight, i);
+        QLabel* box = resultBox(Kind::Weight, i);
         SCOPED_TRACE(box->text().toStdString());
         QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(box);
         EXPECT_EQ(reader->text(QAccessible::Name), "重さの結果 " + box->text() + " " + weights[i]);
@@ -180,8 +181,9 @@ TEST_F(WindowTest, ReadersHearWhatListsAndResultsAreAndWhatTheyHold) {
         EXPECT_EQ(QApplication::clipboard()->text(), box->text());
     }
     click("ComClear");
-    EXPECT_EQ(QAccessible::queryAccessibleInterface(ans(Kind::Weight, 6))->text(QAccessible::Name),
-              "重さの結果（ポンド）");
+    EXPECT_EQ(
+        QAccessible::queryAccessibleInterface(resultBox(Kind::Weight, 6))->text(QAccessible::Name),
+        "重さの結果（ポンド）");
 }
 
 // What the program did is told as it happens by a notification, which readers speak as it shows:
@@ -209,21 +211,21 @@ TEST_F(WindowTest, ReadersAreToldWhatWasDone) {
     selectKind(Kind::Weight);
     chooseUnit(Kind::Weight, 5);
     EXPECT_EQ(told(), ""); // the open list read its entries already
-    QTest::keyClick(unit(Kind::Weight, 0), Qt::Key_Down);
+    QTest::keyClick(unitList(Kind::Weight, 0), Qt::Key_Down);
     EXPECT_EQ(told(), "ポンド");
-    type(num(Kind::Weight, 0), "2");
+    type(amountBox(Kind::Weight, 0), "2");
     press(Qt::Key_Return);
     EXPECT_EQ(told(),
               "907184.0 ミリグラム、907.184 グラム、0.9072 キログラム、13999.7531 グレーン、"
               "512.0 ドラム、32.0 オンス、2.0 ポンド");
     EXPECT_TRUE(note->size().isEmpty());
 
-    QAccessible::queryAccessibleInterface(ans(Kind::Weight, 5))
+    QAccessible::queryAccessibleInterface(resultBox(Kind::Weight, 5))
         ->actionInterface()
         ->doAction("コピー");
     EXPECT_EQ(told(), "オンス の値 32.0 をコピーしました");
     EXPECT_EQ(note->text(), "ounce の値 32.0 をコピーしました");
-    EXPECT_TRUE(drawnBeside(ans(Kind::Weight, 5)));
+    EXPECT_TRUE(drawnBeside(resultBox(Kind::Weight, 5)));
 
     const std::pair<const char*, QString> commands[] = {
         {"ComText", "重さの変換結果をテキスト化しました"},
@@ -259,8 +261,8 @@ TEST_F(WindowTest, ReadersAreToldWhatWasDone) {
 // entry active so that a reader speaks it at once; Esc closes it and leaves the inputs alone.
 TEST_F(WindowTest, ShiftF10OpensAnyMenuWithItsFirstEntryActive) {
     click("ComText");
-    type(num(Kind::Length, 0), "12");
-    for (QWidget* control : {get("RTBox"), static_cast<QWidget*>(num(Kind::Length, 0))}) {
+    type(amountBox(Kind::Length, 0), "12");
+    for (QWidget* control : {get("RTBox"), static_cast<QWidget*>(amountBox(Kind::Length, 0))}) {
         control->setFocus();
         shiftF10(control);
         auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
@@ -275,7 +277,7 @@ TEST_F(WindowTest, ShiftF10OpensAnyMenuWithItsFirstEntryActive) {
         QTest::keyClick(menu, Qt::Key_Escape);
         QApplication::setActiveWindow(form.get());
     }
-    EXPECT_EQ(num(Kind::Length, 0)->text(), "12");
+    EXPECT_EQ(amountBox(Kind::Length, 0)->text(), "12");
 }
 
 } // namespace

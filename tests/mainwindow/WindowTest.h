@@ -53,15 +53,15 @@ public:
     template <typename T> T* get(Kind kind, const char* array, int index) const {
         return get<T>(controlName(kindLayout(kind), array, index));
     }
-    QLineEdit* num(Kind kind, int i) const { return get<QLineEdit>(kind, "Num", i); }
-    QComboBox* unit(Kind kind, int i) const { return get<QComboBox>(kind, "Unit", i); }
-    QLabel* ans(Kind kind, int i) const { return get<QLabel>(kind, "Ans", i); }
+    QLineEdit* amountBox(Kind kind, int i) const { return get<QLineEdit>(kind, "Num", i); }
+    QComboBox* unitList(Kind kind, int i) const { return get<QComboBox>(kind, "Unit", i); }
+    QLabel* resultBox(Kind kind, int i) const { return get<QLabel>(kind, "Ans", i); }
     QRadioButton* option(Kind kind) const { return get<QRadioButton>(kindLayout(kind).option); }
     // The kind's two inputs and seven results.
     QStringList windowShows(Kind kind) const {
-        QStringList texts{num(kind, 0)->text(), num(kind, 1)->text()};
+        QStringList texts{amountBox(kind, 0)->text(), amountBox(kind, 1)->text()};
         for (int i = 0; i < kUnitCount; ++i)
-            texts << ans(kind, i)->text();
+            texts << resultBox(kind, i)->text();
         return texts;
     }
 
@@ -72,7 +72,7 @@ public:
     // Picks entry `index` from the first unit list's popup; as with the mouse, picking the
     // entry already shown is a choice too.
     void chooseUnit(Kind kind, int index) {
-        QComboBox* list = unit(kind, 0);
+        QComboBox* list = unitList(kind, 0);
         list->setFocus(Qt::TabFocusReason);
         QTest::keyClick(list, Qt::Key_Down, Qt::AltModifier);
         QAbstractItemView* popup = list->view();
