@@ -1,5 +1,6 @@
 #pragma once
 
+#include "GuiTest.h"
 #include "mainwindow/KindColumn.h"
 #include "mainwindow/MainForm.h"
 #include "mainwindow/Messenger.h"
@@ -19,11 +20,6 @@
 #include <memory>
 #include <stdexcept>
 #include <vector>
-
-// Failures print texts, not their bytes.
-inline void PrintTo(const QString& text, std::ostream* out) {
-    *out << '"' << text.toStdString() << '"';
-}
 
 namespace quantell::test {
 
@@ -65,7 +61,6 @@ public:
         return texts;
     }
 
-    void click(const char* name) { QTest::mouseClick(get(name), Qt::LeftButton); }
     void selectKind(Kind kind) { QTest::mouseClick(option(kind), Qt::LeftButton); }
     void press(Qt::Key key) { QTest::keyClick(QApplication::focusWidget(), key); }
 

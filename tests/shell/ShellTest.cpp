@@ -1,4 +1,6 @@
 #include "shell/Shell.h"
+#include "GuiTest.h"
+#include "ThreeWindows.h"
 #include "look/Window.h"
 #include "mainwindow/MainForm.h"
 #include "platform/Platform.h"
@@ -31,12 +33,9 @@
 #include <memory>
 
 using namespace quantell;
+using namespace quantell::test;
 
 namespace {
-
-void click(QWidget* window, const char* button) {
-    QTest::mouseClick(window->findChild<QPushButton*>(button), Qt::LeftButton);
-}
 
 // Lets Timer1 tick now rather than after its two seconds, and waits for the splash to go.
 void tick(Shell& shell) {
@@ -176,17 +175,6 @@ QPalette themePalette(QColor text, QColor window, QColor base, QColor disabledTe
     return p;
 }
 
-// Opens the program's three windows as a user does and calls `see` on each as it shows: the
-// splash, the main window on the tick, the about window from ComInfo.
-void eachWindow(const std::function<void(QWidget*)>& see) {
-    Shell shell;
-    see(shell.startDialog());
-    tick(shell);
-    see(shell.mainForm());
-    click(shell.mainForm(), "ComInfo");
-    see(shell.info());
-}
-
 // A desktop the windows may meet: its colours and font size, and whether its style keeps more
 // room beside a list's arrow than any at hand, so that every unit list must grow.
 struct Desktop {
@@ -217,14 +205,8 @@ void onEveryDesktop(const std::function<void(const Desktop&, QWidget*)>& see) {
             QApplication::setStyle(new WideArrowStyle(style));
         else
             QApplication::setStyle(style);
-        std::unique_ptr<QWidget> windows[] = {std::make_unique<StartDialog>(),
-                                              std::make_unique<MainForm>(),
-                                              std::make_unique<Info>()};
-        QApplication::setPalette(desktop.palette);
-        for (const auto& window : windows) {
-            window->show();
-            see(desktop, window.get());
-        }
+        eachWindow([&](QWidget* window) { see(desktop, window); },
+                   [&] { QApplication::setPalette(desktop.palette); });
     }
     QApplication::setStyle(style);
     QApplication::setPalette(palette);
@@ -267,16 +249,16 @@ TEST(Info, OpensOnceAndOkEnterAndEscWithAnyModifiersCloseIt) {
     Shell shell;
     tick(shell);
     for (int way = -1; way < int(std::size(keys)); ++way) {
-        click(shell.mainForm(), "ComInfo");
+        click("ComInfo");
         Info* info = shell.info();
         ASSERT_TRUE(info && QTest::qWaitForWindowActive(info));
         if (way < 0) { // a second click brings the same one to the front
             shell.mainForm()->activateWindow();
             ASSERT_TRUE(QTest::qWaitForWindowActive(shell.mainForm()));
-            click(shell.mainForm(), "ComInfo");
+            click("ComInfo");
             EXPECT_EQ(shell.info(), info);
             EXPECT_TRUE(QTest::qWaitForWindowActive(info));
-            click(info, "cmdOK");
+            click("cmdOK");
         } else {
             QTest::keyClick(QApplication::focusWidget(), keys[way].first, keys[way].second);
         }
@@ -314,15 +296,15 @@ TEST(Shell, ProgramEndsWhenTheLastOfMainWindowAndInfoCloses) {
     {
         Shell shell;
         tick(shell);
-        EXPECT_TRUE(programEnds([&] { click(shell.mainForm(), "ComQuit"); }));
+        EXPECT_TRUE(programEnds([&] { click("ComQuit"); }));
     }
     Shell shell;
     tick(shell);
-    click(shell.mainForm(), "ComInfo");
-    EXPECT_FALSE(programEnds([&] { click(shell.mainForm(), "ComQuit"); }));
+    click("ComInfo");
+    EXPECT_FALSE(programEnds([&] { click("ComQuit"); }));
     EXPECT_TRUE(QTest::qWaitFor([&] { return !shell.mainForm(); }));
     ASSERT_TRUE(shell.info() && shell.info()->isVisible());
-    EXPECT_TRUE(programEnds([&] { click(shell.info(), "cmdOK"); }));
+    EXPECT_TRUE(programEnds([&] { click("cmdOK"); }));
 }
 
 // Every control of the three windows that takes the focus says what it is to a screen reader: a
