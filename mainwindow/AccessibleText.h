@@ -12,8 +12,8 @@ namespace quantell {
 // The items of a kind cover the text end to end, and none runs on past a line break: characters
 // (whole clusters), words and the runs of other characters between them, sentences, lines (a
 // line break belongs to the line it ends), paragraphs, or the whole text. The offset at the end
-// of the text belongs to an empty item there, except for a last line, paragraph or whole text that
-// does not end in a break, which it ends. Before the first item and after the
+// of the text belongs to an empty item there, except for a last line or paragraph that does not
+// end in a break and for the whole text, which it ends. Before the first item and after the
 // last lies an empty one at that end; an offset outside the text has none (-1, -1). Offset -1
 // means the end of the text, -2 the cursor.
 class TextAccessible : public QAccessibleWidget, public QAccessibleTextInterface {

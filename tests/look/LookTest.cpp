@@ -1,17 +1,14 @@
+#include "GuiTest.h"
 #include "ThreeWindows.h"
 #include "look/Window.h"
 
 #include <QApplication>
 #include <QComboBox>
-#include <QImage>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPainter>
 #include <QProxyStyle>
 #include <QPushButton>
 #include <QScreen>
-#include <QStyle>
-#include <QStyleOptionButton>
 #include <QTest>
 #include <QToolTip>
 #include <gtest/gtest.h>
@@ -24,107 +21,65 @@ using namespace quantell::test;
 
 namespace {
 
-// The contrast a text is painted with: its background is the commonest colour of the area,
-// the text the pixel that stands out most from it.
-double paintedContrast(const QImage& area) {
-    std::map<QRgb, int> counts;
-    for (int y = 0; y < area.height(); ++y)
-        for (int x = 0; x < area.width(); ++x)
-            ++counts[area.pixel(x, y)];
-    const QRgb background =
-        std::ranges::max_element(counts, {}, &decltype(counts)::value_type::second)->first;
-    double best = 1;
-    for (const auto& [rgb, count] : counts)
-        best = std::max(best, contrastRatio(rgb, background));
-    return best;
+// Shows `text` in `control`: as its text, or as the entry a list shows.
+void show(QWidget* control, const QString& text) {
+    if (auto* list = qobject_cast<QComboBox*>(control))
+        list->setItemText(list->currentIndex(), text);
+    else
+        control->setProperty("text", text);
 }
 
-// A control's text, the part of it the text is drawn in, and whether the text has the room
-// it needs there in the face the control actually got.
-std::tuple<QString, QRect, bool> textOf(QWidget* w) {
-    if (auto* label = qobject_cast<QLabel*>(w))
-        return {label->text(), label->contentsRect(),
-                label->wordWrap() ? label->heightForWidth(label->width()) <= label->height()
-                                  : label->size().expandedTo(label->sizeHint()) == label->size()};
-    const QRect inside = w->rect().adjusted(2, 2, -2, -2);
-    if (auto* button = qobject_cast<QAbstractButton*>(w)) {
-        // A caption may take the whole face inside the frame, or all beside a radio's indicator.
-        QStyleOptionButton option;
-        option.initFrom(button);
-        QRect area = w->rect();
-        if (qobject_cast<QPushButton*>(w))
-            area = inside;
-        else
-            area.setLeft(
-                w->style()->subElementRect(QStyle::SE_RadioButtonContents, &option, w).left());
-        return {button->text(), area,
-                w->fontMetrics().horizontalAdvance(button->text()) <= area.width()};
-    }
-    if (auto* edit = qobject_cast<QLineEdit*>(w))
-        return {edit->text(), inside, true};
-    if (auto* list = qobject_cast<QComboBox*>(w)) {
-        QStringList entries;
-        for (int i = 0; i < list->count(); ++i)
-            entries << list->itemText(i);
-        // Beside the arrow, or in the width the list asks for (the locked list has no arrow).
-        return {entries.join(u' '), inside,
-                widestEntry(list) <= entryRoom(list).width() ||
-                    list->sizeHint().width() <= list->width()};
-    }
-    return {};
-}
-
-// How many dark strokes a row of a grey image crosses: runs of pixels nearer the darkest of the
-// row than its lightest.
-int strokesAcross(const QImage& grey, int y) {
-    const uchar* row = grey.constScanLine(y);
-    const auto [darkest, lightest] = std::minmax_element(row, row + grey.width());
-    const int twiceHalfway = *darkest + *lightest;
-    int strokes = 0;
-    for (int x = 1; x < grey.width(); ++x)
-        strokes += 2 * row[x] < twiceHalfway && 2 * row[x - 1] >= twiceHalfway;
-    return strokes;
+// What `control` draws of `caption` (where it differs from the control showing no text), with a
+// pixel of ground round it where there is one, and whether it is drawn whole: as with room to
+// spare, to the right, or below for a text that wraps. A command's caption has the whole face
+// inside the frame, the style's margin included, where the Windows style clips it.
+std::pair<QImage, bool> drawn(QWidget* control, const QString& caption) {
+    const auto text = [&] {
+        show(control, {});
+        const QImage blank = control->grab().toImage();
+        show(control, caption);
+        const QImage image = control->grab().toImage();
+        return std::pair(image, Ink(image, blank).bounds);
+    };
+    const auto [tight, ink] = text();
+    const QSize size = control->size();
+    const auto* label = qobject_cast<QLabel*>(control);
+    control->resize(size + (label && label->wordWrap() ? QSize(0, 200) : QSize(200, 0)));
+    const auto [roomy, roomyInk] = text();
+    control->resize(size);
+    const bool inFace = qobject_cast<QPushButton*>(control) &&
+                        control->fontMetrics().horizontalAdvance(caption) <= size.width() - 4;
+    return {tight.copy(ink.adjusted(-1, -1, 1, 1) & tight.rect()),
+            tight.copy(ink) == roomy.copy(roomyInk) || inFace};
 }
 
 // How many stems of an "m" drawn black on white in `font` a row through the middle of the
 // x-height tells apart.
 int stemsOfM(const QFont& font) {
     const QFontMetrics metrics(font);
-    QImage image(2 * metrics.height(), metrics.height(), QImage::Format_Grayscale8);
+    QImage image(2 * metrics.height(), metrics.height(), QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter painter(&image);
     painter.setFont(font);
     painter.drawText(2, metrics.ascent(), QStringLiteral("m"));
     painter.end();
-    return strokesAcross(image, metrics.ascent() - metrics.xHeight() / 2);
-}
-
-// How many strokes a row halfway up the digits of a one-line text in `image` crosses.
-int strokesHalfwayUp(const QImage& image) {
-    const QImage grey = image.convertToFormat(QImage::Format_Grayscale8);
-    std::vector<int> inked;
-    for (int y = 0; y < grey.height(); ++y)
-        if (strokesAcross(grey, y) > 0)
-            inked.push_back(y);
-    return inked.empty() ? 0 : strokesAcross(grey, (inked.front() + inked.back()) / 2);
+    return Ink(image).strokesAcross(metrics.ascent() - metrics.xHeight() / 2);
 }
 
 // A style that keeps more room beside a list's arrow than those at hand, so that no unit fits.
 class WideArrowStyle : public QProxyStyle {
 public:
     using QProxyStyle::QProxyStyle;
-    static constexpr int kMore = 12;
     QRect subControlRect(ComplexControl control, const QStyleOptionComplex* option, SubControl part,
                          const QWidget* widget) const override {
         const QRect rect = QProxyStyle::subControlRect(control, option, part, widget);
-        return control == CC_ComboBox && part == SC_ComboBoxEditField
-                   ? rect.adjusted(0, 0, -kMore, 0)
-                   : rect;
+        return control == CC_ComboBox && part == SC_ComboBoxEditField ? rect.adjusted(0, 0, -12, 0)
+                                                                      : rect;
     }
     QSize sizeFromContents(ContentsType type, const QStyleOption* option, const QSize& size,
                            const QWidget* widget) const override {
         return QProxyStyle::sizeFromContents(type, option, size, widget) +
-               QSize(type == CT_ComboBox ? kMore : 0, 0);
+               QSize(type == CT_ComboBox ? 12 : 0, 0);
     }
 };
 
@@ -155,28 +110,31 @@ struct Desktop {
 };
 
 // Shows the three windows on a light, a dark and a high-contrast desktop in turn, the desktop's
-// colours changing once they are open, and calls `see` on each; then puts the tests' desktop
-// back.
+// colours and font changing once they are open, and calls `see` on each; then puts the tests'
+// desktop back.
 void onEveryDesktop(const std::function<void(const Desktop&, QWidget*)>& see) {
     const QPalette palette = QApplication::palette();
     const QFont font = QApplication::font();
     const QString style = QApplication::style()->name();
     const Desktop desktops[] = {
-        {"light", QApplication::style()->standardPalette(), 9},
+        {"light", QApplication::style()->standardPalette(), 11},
         {"dark", themePalette({239, 240, 241}, {49, 54, 59}, {35, 38, 41}, {110, 113, 116}), 14,
          true},
         {"high-contrast", themePalette(Qt::white, Qt::black, Qt::black, {63, 242, 63}), 20},
     };
     for (const Desktop& desktop : desktops) {
-        QFont desktopFont = font;
-        desktopFont.setPointSize(desktop.points);
-        QApplication::setFont(desktopFont);
         if (desktop.wideArrows)
             QApplication::setStyle(new WideArrowStyle(style));
         else
             QApplication::setStyle(style);
+        QFont desktopFont = font;
+        desktopFont.setPointSize(desktop.points);
         eachWindow([&](QWidget* window) { see(desktop, window); },
-                   [&] { QApplication::setPalette(desktop.palette); });
+                   [&] {
+                       QApplication::setPalette(desktop.palette);
+                       QApplication::setFont(desktopFont);
+                       QCoreApplication::sendPostedEvents(); // the windows hear of it
+                   });
     }
     QApplication::setStyle(style);
     QApplication::setPalette(palette);
@@ -223,27 +181,33 @@ TEST(Look, CaptionsFitAndReadOnEveryDesktop) {
     std::map<QString, double> lightDisabled;
     onEveryDesktop([&lightDisabled](const Desktop& desktop, QWidget* window) {
         for (QWidget* w : window->findChildren<QWidget*>()) {
-            const auto [text, area, fits] = textOf(w);
-            if (text.isEmpty() || !w->isVisible())
-                continue;
-            SCOPED_TRACE(
-                QStringLiteral("%1 %2 %3").arg(desktop.name, w->objectName(), text).toStdString());
-            EXPECT_TRUE(fits && inside(w)) << QFontInfo(w->font()).family().toStdString();
-            if (text.contains(u'm')) {
-                EXPECT_EQ(stemsOfM(w->font()), 3);
+            // its text, or each entry of a list
+            auto* list = qobject_cast<QComboBox*>(w);
+            for (int entry = 0; entry < (list ? list->count() : 1); ++entry) {
+                if (list)
+                    list->setCurrentIndex(entry);
+                const QString caption = list ? list->currentText() : w->property("text").toString();
+                if (caption.isEmpty() || !w->isVisible())
+                    continue;
+                SCOPED_TRACE(QStringLiteral("%1 %2 %3")
+                                 .arg(desktop.name, w->objectName(), caption)
+                                 .toStdString());
+                const auto [text, whole] = drawn(w, caption);
+                EXPECT_TRUE(whole && inside(w)) << QFontInfo(w->font()).family().toStdString();
+                EXPECT_TRUE(!caption.contains(u'm') || stemsOfM(w->font()) == 3);
+                for (QWidget* other :
+                     w->parentWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+                    const QRect both = w->geometry() & other->geometry();
+                    EXPECT_FALSE(other != w && other->isVisible() && both.width() > 2 &&
+                                 both.height() > 2)
+                        << "covers " << other->objectName().toStdString();
+                }
+                const double ratio = Ink(text).contrast;
+                double& light = lightDisabled[w->objectName() + caption];
+                if (!w->isEnabled() && desktop.name == std::string_view("light"))
+                    light = ratio;
+                EXPECT_GE(ratio, w->isEnabled() ? 3.0 : light - 0.05);
             }
-            for (QWidget* other :
-                 w->parentWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-                const QRect both = w->geometry() & other->geometry();
-                EXPECT_FALSE(other != w && other->isVisible() && both.width() > 2 &&
-                             both.height() > 2)
-                    << "covers " << other->objectName().toStdString();
-            }
-            const double ratio = paintedContrast(w->grab(area).toImage());
-            double& light = lightDisabled[w->objectName()];
-            if (!w->isEnabled() && desktop.name == std::string_view("light"))
-                light = ratio;
-            EXPECT_GE(ratio, w->isEnabled() ? 3.0 : light - 0.05);
         }
     });
 }
@@ -266,9 +230,12 @@ TEST(Look, ToolTipsReadAndShowEveryDigitWhole) {
         const auto tip =
             std::ranges::find_if(shown, [](QWidget* w) { return w->inherits("QTipLabel"); });
         ASSERT_NE(tip, shown.end());
-        const QImage inside = (*tip)->grab((*tip)->rect().adjusted(3, 3, -3, -3)).toImage();
-        EXPECT_GE(paintedContrast(inside), 4.5);
-        EXPECT_GE(strokesHalfwayUp(inside), 1 + 2 * value.count(u'0'));
+        const Ink ink((*tip)->grab((*tip)->rect().adjusted(3, 3, -3, -3)).toImage());
+        EXPECT_GE(ink.contrast, 4.5);
+        EXPECT_GE(ink.strokesAcross(ink.bounds.center().y()), 1 + 2 * value.count(u'0'));
+        // in the windows' face, which their layouts are made for, not the desktop's
+        EXPECT_EQ(QFontInfo((*tip)->font()).family(), QFontInfo(window->font()).family());
+        EXPECT_EQ((*tip)->font().pointSizeF(), window->font().pointSizeF());
         delete *tip; // the next desktop's tip takes its colours anew
     });
     QToolTip::setPalette(tips);

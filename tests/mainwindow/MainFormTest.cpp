@@ -3,7 +3,6 @@
 
 #include <QClipboard>
 #include <QFontMetricsF>
-#include <QMenu>
 #include <QPlainTextEdit>
 
 namespace quantell::test {
@@ -22,7 +21,9 @@ void expectCurrentKind(const WindowTest& window, Kind current) {
     }
 }
 
-TEST_F(WindowTest, StartsWithZeroesEverywhereAndLengthCurrent) {
+// The window starts with zeroes everywhere and Length current; choosing a kind sets the title,
+// the colours and the focus.
+TEST_F(WindowTest, StartsWithZeroesAndSwitchesKinds) {
     EXPECT_EQ(QApplication::focusWidget(), option(Kind::Length));
     expectCurrentKind(*this, Kind::Length);
     for (const Kind kind : kAllKinds) {
@@ -30,9 +31,6 @@ TEST_F(WindowTest, StartsWithZeroesEverywhereAndLengthCurrent) {
         EXPECT_EQ(unitList(kind, 1)->currentIndex(), 0);
         EXPECT_EQ(windowShows(kind).mid(1), QStringList("0") + QStringList(kUnitCount, "0.0"));
     }
-}
-
-TEST_F(WindowTest, SwitchingKindsSetsTitleColoursAndFocus) {
     for (const auto& [kind, title] : {std::pair{Kind::Cubic, "Quantell - Cubic"},
                                       std::pair{Kind::Length, "Quantell - Length"}}) {
         selectKind(kind);
@@ -96,19 +94,8 @@ TEST_F(WindowTest, OverflowWarnsEmptiesResultsAndKeepsInputs) {
     QTest::keyClick(amountBox(Kind::Length, 0), Qt::Key_V, Qt::ControlModifier);
     press(Qt::Key_Return);
     EXPECT_EQ(windowShows(Kind::Length)[0], QString(30000, u'9'));
-    EXPECT_EQ(messenger.messages, QStringList(4, "値が大きすぎるため変換できません。"));
-}
-
-// The first and last columns inside a box's frame that hold ink, as parts of its width.
-std::pair<qreal, qreal> inkOf(QLabel* box) {
-    const QImage inside = box->grab(box->contentsRect()).toImage();
-    const QRgb ground = box->palette().color(box->backgroundRole()).rgb();
-    qreal first = 2, last = -1;
-    for (int x = 0; x < inside.width(); ++x)
-        for (int y = 0; y < inside.height(); ++y)
-            if (inside.pixel(x, y) != ground)
-                std::tie(first, last) = std::pair(std::min(first, qreal(x)), qreal(x));
-    return {first / inside.width(), last / inside.width()};
+    EXPECT_EQ(messenger.messages.filter("値が大きすぎる").size(), 4);
+    EXPECT_EQ(messenger.messages.size(), 4);
 }
 
 // A result never loses its start to the box's edge and is never drawn more than a point below
@@ -144,13 +131,14 @@ TEST_F(WindowTest, LongResultsAreNeverClippedNorTooSmall) {
             const qreal size = drawn.font.pointSizeF(), normal = label->font().pointSizeF();
             const bool rounded = drawn.text != full;
             EXPECT_GE(size, normal - 1);
-            const auto [first, last] = inkOf(resultBox(kind, i));
-            EXPECT_GT(first, 0); // a clipped text runs into the frame
-            EXPECT_LT(last, 0.97);
+            const QImage inside = resultBox(kind, i)->grab(label->contentsRect()).toImage();
+            const QRect ink = Ink(inside).bounds;
+            EXPECT_GT(ink.left(), 0); // a clipped text runs into the frame
+            EXPECT_LT(ink.right(), 0.97 * inside.width());
             if (rounded) { // at the normal size, with no room left for two more digits
                 EXPECT_EQ(size, normal);
-                EXPECT_LT(first * label->contentsRect().width(),
-                          2 * QFontMetricsF(drawn.font).horizontalAdvance(u'0'));
+                EXPECT_LT(ink.left(), 2 * QFontMetricsF(drawn.font).horizontalAdvance(u'0') *
+                                          inside.devicePixelRatio());
             }
             EXPECT_EQ(label->toolTip(), rounded || size < normal ? full : "");
             EXPECT_TRUE(form->reportText().contains("= " + full + " "));
@@ -191,27 +179,6 @@ TEST_F(WindowTest, ReportBlocksAppendAfterWhatTheBoxHoldsAndTheClipboardGetsExac
     EXPECT_TRUE(messenger.messages.isEmpty());
 }
 
-// The keyboard's way to one result: the amount box's menu (Shift+F10, the Menu key or a right
-// click) offers the kind's seven results under their units and copies the one chosen in full.
-TEST_F(WindowTest, AmountMenuCopiesOneResultByKeyboard) {
-    selectKind(Kind::Weight);
-    chooseUnit(Kind::Weight, 6);
-    type(amountBox(Kind::Weight, 0), "2");
-    press(Qt::Key_Return);
-    shiftF10(amountBox(Kind::Weight, 0));
-    QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_K);
-    auto* results = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-    ASSERT_TRUE(results);
-    QStringList entries;
-    for (QAction* entry : results->actions())
-        entries << entry->text();
-    EXPECT_EQ(entries,
-              QStringList({"&1 907184.0 mg", "&2 907.184 g", "&3 0.9072 kg", "&4 13999.7531 grain",
-                           "&5 512.0 dram", "&6 32.0 ounce", "&7 2.0 pound"}));
-    QTest::keyClick(results, Qt::Key_6);
-    EXPECT_EQ(QApplication::clipboard()->text(), "32.0");
-}
-
 // Closing a menu, chosen from or dismissed, gives the focus back without entering the box anew:
 // the amount being typed goes on. Entering by Tab still selects it to be typed over.
 TEST_F(WindowTest, ClosingAMenuLeavesTheAmountBeingTyped) {
@@ -220,12 +187,20 @@ TEST_F(WindowTest, ClosingAMenuLeavesTheAmountBeingTyped) {
     const std::pair<std::function<void()>, std::vector<Qt::Key>> menus[] = {
         {[&] { rightClick(resultBox(Kind::Cubic, 2)); }, {Qt::Key_Down, Qt::Key_Return}},
         {[&] { rightClick(resultBox(Kind::Cubic, 2)); }, {Qt::Key_Escape}},
-        {[&] { shiftF10(box); }, {Qt::Key_K, Qt::Key_1}},
+        {[&] { QTest::keyClick(box, Qt::Key_F10, Qt::ShiftModifier); }, {Qt::Key_K, Qt::Key_1}},
         {[&] { rightClick(box); }, {Qt::Key_Escape}},
     };
     for (const auto& [open, keys] : menus) {
         type(box, "12");
-        throughMenu(open, keys);
+        // Answered in the menu and the submenus the keys open; the offscreen platform leaves no
+        // window active after a popup, where a desktop gives the focus back.
+        QTimer::singleShot(0, qApp, [&keys] {
+            for (const Qt::Key key : keys)
+                QTest::keyClick(QApplication::activePopupWidget(), key);
+        });
+        open();
+        EXPECT_TRUE(QTest::qWaitFor([] { return !QApplication::activePopupWidget(); }));
+        QApplication::setActiveWindow(form.get());
         QTest::keyClicks(QApplication::focusWidget(), "3");
         click("ComText");
     }

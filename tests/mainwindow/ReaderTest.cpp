@@ -1,9 +1,7 @@
 #include "WindowTest.h"
-#include "platform/Platform.h"
 
 #include <QAccessible>
 #include <QClipboard>
-#include <QElapsedTimer>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QRegularExpression>
@@ -12,10 +10,16 @@
 #include <qpa/qplatformaccessibility.h>
 #include <qpa/qplatformintegration.h>
 
+#include <ctime>
+
 namespace quantell::test {
 namespace {
 
 using Boundary = QAccessible::TextBoundaryType;
+
+QAccessibleInterface* reader(QObject* control) {
+    return QAccessible::queryAccessibleInterface(control);
+}
 
 struct Span {
     int start, end;
@@ -28,9 +32,10 @@ void PrintTo(const Span& span, std::ostream* out) {
 }
 
 // What a reader should get at every offset, from the items the text is made of, written out:
-// the item holding the offset (at the end, the empty item there, unless a last line or paragraph
-// without a break ends there), and the items beside it, or an empty one at that end of the text.
-void expectItems(QAccessibleTextInterface* reader, const QString& text, Boundary type,
+// the item holding the offset (at the end, the empty item there, unless the whole text or a last
+// line or paragraph without a break ends there), and the items beside it, or an empty one at that
+// end of the text.
+void expectItems(QAccessibleTextInterface* queried, const QString& text, Boundary type,
                  const QStringList& items) {
     const int length = static_cast<int>(text.size());
     std::vector<Span> spans;
@@ -39,13 +44,13 @@ void expectItems(QAccessibleTextInterface* reader, const QString& text, Boundary
         start = spans.back().end;
     }
     ASSERT_EQ(items.join(QString()), text);
-    const bool byLines = type == QAccessible::LineBoundary ||
-                         type == QAccessible::ParagraphBoundary || type == QAccessible::NoBoundary;
-    if (!byLines || text.isEmpty() || text.endsWith(u'\n'))
+    const bool byLines =
+        type == QAccessible::LineBoundary || type == QAccessible::ParagraphBoundary;
+    if (text.isEmpty() || (type != QAccessible::NoBoundary && (!byLines || text.endsWith(u'\n'))))
         spans.push_back({length, length, {}});
     const auto query = [&](auto function, int offset) {
         Span got{0, 0, {}};
-        got.text = (reader->*function)(offset, type, &got.start, &got.end);
+        got.text = (queried->*function)(offset, type, &got.start, &got.end);
         return got;
     };
     const auto spanAt = [&](std::size_t index, int edge) {
@@ -69,60 +74,40 @@ void expectItems(QAccessibleTextInterface* reader, const QString& text, Boundary
 // The text cut into the items `item` matches, one after the other.
 QStringList itemsOf(const QString& text, const QString& item) {
     QStringList items;
-    const QRegularExpression pattern(item);
-    for (qsizetype start = 0; start < text.size(); start += items.last().size())
-        items << pattern
-                     .match(text, start, QRegularExpression::NormalMatch,
-                            QRegularExpression::AnchorAtOffsetMatchOption)
-                     .captured();
+    for (const QRegularExpressionMatch& match : QRegularExpression(item).globalMatch(text))
+        items << match.captured();
+    items.removeAll(QString());
     return items;
 }
 
 // Every text query a reader may make of the amount boxes and the report box, at every offset and
 // boundary, is answered at once and rightly (Qt's own answers loop for good on some).
 TEST_F(WindowTest, ReadersGetEveryPieceOfTextAtEveryOffsetAtOnce) {
-    QLineEdit* box = amountBox(Kind::Length, 0);
-    QAccessibleTextInterface* amount = QAccessible::queryAccessibleInterface(box)->textInterface();
-    const std::map<Boundary, std::vector<std::pair<QString, QStringList>>> amounts{
-        {QAccessible::CharBoundary,
-         {{"", {}}, {"5", {"5"}}, {"1.5", {"1", ".", "5"}}, {"１２", {"１", "２"}}}},
-        {QAccessible::WordBoundary,
-         {{"", {}},
-          {"5", {"5"}},
-          {"1.5", {"1.5"}},
-          {"１２", {"１２"}},
-          {"12 ab", {"12", " ", "ab"}}}},
-        {QAccessible::SentenceBoundary, {{"1.5", {"1.5"}}, {"12 ab", {"12 ab"}}}},
-        {QAccessible::LineBoundary, {{"", {}}, {"1.5", {"1.5"}}}},
-        {QAccessible::ParagraphBoundary, {{"1.5", {"1.5"}}}},
-        {QAccessible::NoBoundary, {{"1.5", {"1.5"}}}},
+    // Words are numbers and unit symbols, and a line break ends the run of other characters it
+    // is in.
+    const QString words = "[0-9.０-９]+|[a-z]+|[^0-9.０-９a-z\n]*\n|[^0-9.０-９a-z\n]+";
+    const auto expectAll = [&](QWidget* box, const QString& text) {
+        QAccessibleTextInterface* queried = reader(box)->textInterface();
+        expectItems(queried, text, QAccessible::CharBoundary, itemsOf(text, "(?s)."));
+        expectItems(queried, text, QAccessible::WordBoundary, itemsOf(text, words));
+        for (const Boundary boundary : {QAccessible::SentenceBoundary, QAccessible::LineBoundary,
+                                        QAccessible::ParagraphBoundary})
+            expectItems(queried, text, boundary, itemsOf(text, "[^\n]*\n?"));
+        expectItems(queried, text, QAccessible::NoBoundary, itemsOf(text, "(?s).+"));
     };
-    for (const auto& [boundary, rows] : amounts) {
-        for (const auto& [text, items] : rows) {
-            box->setText(text);
-            expectItems(amount, text, boundary, items);
-        }
+    QLineEdit* box = amountBox(Kind::Length, 0);
+    for (const QString text : {"", "1.5", "１２ ab"}) {
+        box->setText(text);
+        expectAll(box, text);
     }
-
-    // A long report, in lines that fit the box; its words are numbers and unit symbols, and a
-    // line break ends the run of other characters it is in.
+    // A long report, in lines that fit the box.
     type(box, "1.5");
     chooseUnit(Kind::Length, 5);
     for (int i = 0; i < 20; ++i)
         click("ComText");
-    const QString report = get<QPlainTextEdit>("RTBox")->toPlainText();
-    const QStringList lines = itemsOf(report, "[^\n]*\n?");
-    QAccessibleTextInterface* reader =
-        QAccessible::queryAccessibleInterface(get("RTBox"))->textInterface();
-    QElapsedTimer timer;
-    timer.start();
-    expectItems(reader, report, QAccessible::CharBoundary, itemsOf(report, "(?s)."));
-    expectItems(reader, report, QAccessible::WordBoundary,
-                itemsOf(report, "[0-9.]+|[a-z]+|[^0-9a-z\n]*\n|[^0-9a-z\n]+"));
-    for (const Boundary boundary :
-         {QAccessible::SentenceBoundary, QAccessible::LineBoundary, QAccessible::ParagraphBoundary})
-        expectItems(reader, report, boundary, lines);
-    EXPECT_LT(timer.elapsed(), 5000) << report.size() << " characters";
+    const std::clock_t start = std::clock(); // the time it works, whatever else the machine does
+    expectAll(get("RTBox"), get<QPlainTextEdit>("RTBox")->toPlainText());
+    EXPECT_LT(std::clock() - start, 5 * CLOCKS_PER_SEC);
 }
 
 // A reader hears what each unit list is, by kind and term, and its unit in words; a result box by
@@ -131,7 +116,7 @@ TEST_F(WindowTest, ReadersGetEveryPieceOfTextAtEveryOffsetAtOnce) {
 // result's 「コピー」 action copies as its menu does. The unit symbols beside the results, which
 // the result boxes say in words, are passed by. The window is a frame, as readers announce one.
 TEST_F(WindowTest, ReadersHearWhatListsAndResultsAreAndWhatTheyHold) {
-    EXPECT_EQ(QAccessible::queryAccessibleInterface(form.get())->role(), QAccessible::Window);
+    EXPECT_EQ(reader(form.get())->role(), QAccessible::Window);
     static QList<std::pair<QObject*, QAccessible::Event>> heard;
     QAccessible::installUpdateHandler([](QAccessibleEvent* event) {
         heard.append({event->object(), event->type()});
@@ -144,46 +129,42 @@ TEST_F(WindowTest, ReadersHearWhatListsAndResultsAreAndWhatTheyHold) {
     });
     selectKind(Kind::Weight);
     chooseUnit(Kind::Weight, 6);
-    type(amountBox(Kind::Weight, 0),
-         "123456789"); // some results are drawn rounded, in full in their tip
+    // some results are drawn rounded, in full in their tip
+    type(amountBox(Kind::Weight, 0), "123456789");
     press(Qt::Key_Return);
-    const std::pair<Kind, QStringList> lists[] = {
-        {Kind::Length, {"センチメートル", "ミリメートル"}}, {Kind::Weight, {"ポンド", "オンス"}}};
-    for (const auto& [kind, units] : lists) {
-        for (int i = 0; i < 2; ++i) {
-            QAccessibleInterface* list = QAccessible::queryAccessibleInterface(unitList(kind, i));
-            EXPECT_EQ(list->text(QAccessible::Name),
-                      QString(kindLayout(kind).japanese) + (i == 0 ? "の単位" : "の補助単位"));
-            EXPECT_EQ(list->text(QAccessible::Value), units[i]);
-            EXPECT_EQ(list->textInterface()->text(0, -1), units[i]);
-        }
+    const std::tuple<Kind, int, QString, QString> lists[] = {
+        {Kind::Weight, 0, "重さの単位", "ポンド"},
+        {Kind::Weight, 1, "重さの補助単位", "オンス"},
+        {Kind::Length, 0, "長さの単位", "センチメートル"}};
+    for (const auto& [kind, i, name, unit] : lists) {
+        QAccessibleInterface* list = reader(unitList(kind, i));
+        EXPECT_EQ(list->text(QAccessible::Name), name);
+        EXPECT_EQ(list->text(QAccessible::Value), unit);
+        EXPECT_EQ(list->textInterface()->text(0, -1), unit);
     }
     const QStringList weights{"ミリグラム", "グラム", "キログラム", "グレーン",
                               "ドラム",     "オンス", "ポンド"};
     for (int i = 0; i < kUnitCount; ++i) {
         QLabel* box = resultBox(Kind::Weight, i);
         SCOPED_TRACE(box->text().toStdString());
-        QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(box);
-        EXPECT_EQ(reader->text(QAccessible::Name), "重さの結果 " + box->text() + " " + weights[i]);
-        EXPECT_EQ(reader->text(QAccessible::Value), box->text());
-        EXPECT_EQ(reader->textInterface()->text(0, -1), box->text());
-        EXPECT_EQ(reader->text(QAccessible::Description), "");
+        QAccessibleInterface* result = reader(box);
+        EXPECT_EQ(result->text(QAccessible::Name), "重さの結果 " + box->text() + " " + weights[i]);
+        EXPECT_EQ(result->text(QAccessible::Value), box->text());
+        EXPECT_EQ(result->textInterface()->text(0, -1), box->text());
+        EXPECT_EQ(result->text(QAccessible::Description), "");
         EXPECT_TRUE(heard.contains({box, QAccessible::TextUpdated}));
         EXPECT_TRUE(heard.contains({box, QAccessible::NameChanged}));
+        // UI Automation passes a changed value on; AT-SPI takes a changed text only
         EXPECT_EQ(heard.contains({box, QAccessible::ValueChanged}),
-                  platform::readersHearValueChanges);
-        EXPECT_TRUE(QAccessible::queryAccessibleInterface(get<QLabel>(Kind::Weight, "UnitName", i))
-                        ->state()
-                        .invisible);
+                  QSysInfo::kernelType() == "winnt");
+        EXPECT_TRUE(reader(get<QLabel>(Kind::Weight, "UnitName", i))->state().invisible);
         QApplication::clipboard()->clear();
-        ASSERT_EQ(reader->actionInterface()->actionNames(), QStringList("コピー"));
-        reader->actionInterface()->doAction("コピー");
+        ASSERT_EQ(result->actionInterface()->actionNames(), QStringList("コピー"));
+        result->actionInterface()->doAction("コピー");
         EXPECT_EQ(QApplication::clipboard()->text(), box->text());
     }
     click("ComClear");
-    EXPECT_EQ(
-        QAccessible::queryAccessibleInterface(resultBox(Kind::Weight, 6))->text(QAccessible::Name),
-        "重さの結果（ポンド）");
+    EXPECT_EQ(reader(resultBox(Kind::Weight, 6))->text(QAccessible::Name), "重さの結果（ポンド）");
 }
 
 // What the program did is told as it happens by a notification, which readers speak as it shows:
@@ -193,19 +174,18 @@ TEST_F(WindowTest, ReadersHearWhatListsAndResultsAreAndWhatTheyHold) {
 // copy only warns.
 TEST_F(WindowTest, ReadersAreToldWhatWasDone) {
     auto* note = get<QLabel>("Note");
-    ASSERT_EQ(QAccessible::queryAccessibleInterface(note)->role(), QAccessible::Notification);
+    ASSERT_EQ(reader(note)->role(), QAccessible::Notification);
     const auto told = [note] {
-        return note->isVisible()
-                   ? QAccessible::queryAccessibleInterface(note)->text(QAccessible::Name)
-                   : QString();
+        return note->isVisible() ? reader(note)->text(QAccessible::Name) : QString();
+    };
+    const auto onForm = [&](QWidget* w) {
+        return QRect(w->mapTo(form.get(), QPoint()), w->size());
     };
     const auto drawnBeside = [&](QWidget* control) {
         const QRect drawn = note->geometry();
-        const QRect focus(QApplication::focusWidget()->mapTo(form.get(), QPoint()),
-                          QApplication::focusWidget()->size());
-        const QRect near(control->mapTo(form.get(), QPoint()), control->size());
-        return form->rect().contains(drawn) && !drawn.intersects(focus) &&
-               drawn.adjusted(-2, -2, 2, 2).intersects(near);
+        return form->rect().contains(drawn) &&
+               !drawn.intersects(onForm(QApplication::focusWidget())) &&
+               drawn.adjusted(-2, -2, 2, 2).intersects(onForm(control));
     };
 
     selectKind(Kind::Weight);
@@ -220,9 +200,20 @@ TEST_F(WindowTest, ReadersAreToldWhatWasDone) {
               "512.0 ドラム、32.0 オンス、2.0 ポンド");
     EXPECT_TRUE(note->size().isEmpty());
 
-    QAccessible::queryAccessibleInterface(resultBox(Kind::Weight, 5))
-        ->actionInterface()
-        ->doAction("コピー");
+    // The keyboard's way to one result: the amount box's menu offers the kind's seven results
+    // under their units and copies the one chosen in full.
+    QTest::keyClick(amountBox(Kind::Weight, 0), Qt::Key_F10, Qt::ShiftModifier);
+    QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_K);
+    auto* results = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    ASSERT_TRUE(results);
+    QStringList entries;
+    for (QAction* entry : results->actions())
+        entries << entry->text();
+    EXPECT_EQ(entries,
+              QStringList({"&1 907184.0 mg", "&2 907.184 g", "&3 0.9072 kg", "&4 13999.7531 grain",
+                           "&5 512.0 dram", "&6 32.0 ounce", "&7 2.0 pound"}));
+    QTest::keyClick(results, Qt::Key_6);
+    EXPECT_EQ(QApplication::clipboard()->text(), "32.0");
     EXPECT_EQ(told(), "オンス の値 32.0 をコピーしました");
     EXPECT_EQ(note->text(), "ounce の値 32.0 をコピーしました");
     EXPECT_TRUE(drawnBeside(resultBox(Kind::Weight, 5)));
@@ -252,32 +243,10 @@ TEST_F(WindowTest, ReadersAreToldWhatWasDone) {
     if (clipboard->text() == "held") {
         click("ComClip");
         EXPECT_EQ(told(), "");
-        EXPECT_EQ(messenger.messages, QStringList("クリップボードに書き込めませんでした。"));
+        EXPECT_EQ(messenger.messages.filter("クリップボード").size(), 1);
+        EXPECT_EQ(messenger.messages.size(), 1);
     }
     QObject::disconnect(hold);
-}
-
-// Shift+F10 opens the menu of any control that has one, as the Menu key does, with its first
-// entry active so that a reader speaks it at once; Esc closes it and leaves the inputs alone.
-TEST_F(WindowTest, ShiftF10OpensAnyMenuWithItsFirstEntryActive) {
-    click("ComText");
-    type(amountBox(Kind::Length, 0), "12");
-    for (QWidget* control : {get("RTBox"), static_cast<QWidget*>(amountBox(Kind::Length, 0))}) {
-        control->setFocus();
-        shiftF10(control);
-        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-        ASSERT_TRUE(menu) << control->objectName().toStdString();
-        ASSERT_TRUE(QTest::qWaitFor([menu] { return menu->activeAction(); }));
-        const QList<QAction*> entries = menu->actions();
-        const auto chosen = std::find(entries.begin(), entries.end(), menu->activeAction());
-        EXPECT_TRUE(std::none_of(entries.begin(), chosen, [](QAction* entry) {
-            return entry->isEnabled() && !entry->isSeparator();
-        }));
-        EXPECT_TRUE(menu->activeAction()->isEnabled());
-        QTest::keyClick(menu, Qt::Key_Escape);
-        QApplication::setActiveWindow(form.get());
-    }
-    EXPECT_EQ(amountBox(Kind::Length, 0)->text(), "12");
 }
 
 } // namespace
