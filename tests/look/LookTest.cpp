@@ -9,9 +9,7 @@
 #include <QProxyStyle>
 #include <QPushButton>
 #include <QScreen>
-#include <QTest>
 #include <QToolTip>
-#include <gtest/gtest.h>
 
 #include <functional>
 #include <map>

@@ -106,9 +106,7 @@ TEST_F(WindowTest, OverflowWarnsEmptiesResultsAndKeepsInputs) {
 TEST_F(WindowTest, LongResultsAreNeverClippedNorTooSmall) {
     QSet<QString> seen;
     for (const auto& [kind, unitIndex, amount, point] :
-         {std::tuple{Kind::Length, 1, "5", "."}, // cm, m, km: up to 40 characters in mm
-          {Kind::Length, 1, "1e30", "."},
-          {Kind::Length, 2, "1e5", "."},
+         {std::tuple{Kind::Length, 1, "1e30", "."}, // cm, km: up to 40 characters in mm
           {Kind::Length, 3, "10000", "."},
           {Kind::Length, 3, "-1e30", ","},
           {Kind::Length, 3, "9.99999999999999e29", "."}, // rounds up to 1.000...e+NN

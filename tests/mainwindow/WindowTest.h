@@ -1,7 +1,6 @@
 #pragma once
 
 #include "GuiTest.h"
-#include "mainwindow/KindColumn.h"
 #include "mainwindow/MainForm.h"
 #include "mainwindow/Messenger.h"
 
@@ -12,9 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
-#include <QTest>
 #include <QTimer>
-#include <gtest/gtest.h>
 
 #include <functional>
 #include <memory>

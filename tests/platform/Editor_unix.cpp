@@ -1,9 +1,6 @@
 #include "GuiTest.h"
 #include "platform/Platform.h"
 
-#include <QFile>
-#include <gtest/gtest.h>
-
 namespace quantell::test {
 namespace {
 

@@ -2,9 +2,6 @@
 #include "platform/Platform.h"
 #include "report/ReportActions.h"
 
-#include <QFile>
-#include <gtest/gtest.h>
-
 namespace quantell::test {
 namespace {
 

@@ -5,14 +5,11 @@
 
 #include <QAccessible>
 #include <QApplication>
-#include <QFile>
 #include <QLabel>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpression>
-#include <QTest>
-#include <gtest/gtest.h>
 
 #include <functional>
 
