@@ -39,16 +39,23 @@ wait_window() {
     die "no window ($*) came up"
 }
 
-# Waits until the window $1 is no longer shown.
-wait_hidden() {
-    local i shown
-    for ((i = 0; i < 100; i++)); do
-        shown=$(xdotool search --onlyvisible --name . || true)
-        grep -qx "$1" <<<"$shown" || return 0
-        sleep 0.2
+# Runs the command "$@" every half second until it succeeds, for $1 seconds at most; fails if
+# it never does.
+wait_until() {
+    local tries=$(($1 * 2)) i
+    shift
+    for ((i = 0; i < tries; i++)); do
+        "$@" && return
+        sleep 0.5
     done
-    die "the window $1 stayed"
+    return 1
 }
+
+# Whether the window $1 is not shown.
+hidden() { ! grep -q -x "$1" <<<"$(xdotool search --onlyvisible --name . 2>/dev/null)"; }
+
+# Waits until the window $1 is no longer shown.
+wait_hidden() { wait_until 20 hidden "$1" || die "the window $1 stayed"; }
 
 # Opens the about window from the main window $1 by keyboard, as a person without a mouse does:
 # the window opens with the focus on the option group, and ComInfo is the seventh Tab stop

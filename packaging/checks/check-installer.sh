@@ -108,24 +108,30 @@ pack_later() {
         die "CPack could not pack version $1"
     }
 }
+# Whether the window $1 shows a page other than the last, as it did at the look before.
+last_page="" look_before=""
+new_page_shown() {
+    local now
+    now=$(import -window "$1" rgb:- 2>/dev/null | md5sum) || return 1
+    if [[ $now != "$last_page" && $now == "$look_before" ]]; then
+        last_page=$now
+        return 0
+    fi
+    look_before=$now
+    return 1
+}
 # Waits until the window $1 shows a page other than the last, unchanged for half a second,
 # and keeps a picture of it as $pages/$2.png.
-last_page=""
 next_page() {
-    local i now before=""
-    for ((i = 0; i < 120; i++)); do
-        sleep 0.5
-        now=$(import -window "$1" rgb:- 2>/dev/null | md5sum) || continue
-        if [[ $now != "$last_page" && $now == "$before" ]]; then
-            last_page=$now
-            import -window "$1" "$pages/$2.png"
-            return
-        fi
-        before=$now
-    done
-    die "the window $1 showed no new page $2"
+    look_before=""
+    wait_until 60 new_page_shown "$1" || die "the window $1 showed no new page $2"
+    import -window "$1" "$pages/$2.png"
 }
 press_enter() { xdotool windowfocus --sync "$1" key Return; }
+# Whether a window named $1 other than the window $2 is shown; sets box to their ids.
+others_shown() {
+    box=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | grep -v -x -F "$2")
+}
 # Starts $1 again while its wizard, the only window named $2, is up: the second start shows a
 # message box instead, kept as the picture $pages/$3.png; closed, it ends and leaves the wizard
 # the only window of that name.
@@ -134,11 +140,7 @@ second_start() {
     wizard=$(xdotool search --onlyvisible --name "$2")
     wine "$1" &
     pid=$!
-    for _ in {1..240}; do
-        box=$(xdotool search --onlyvisible --name "$2" 2>/dev/null | grep -v -x -F "$wizard" || true)
-        [[ -n $box ]] && break
-        sleep 0.5
-    done
+    wait_until 120 others_shown "$2" "$wizard" || die "a second start of ${1##*/} showed no window"
     [[ $(wc -w <<<"$box") == 1 ]] || die "a second start of ${1##*/} showed no one message box: $box"
     # A window of its own, whose first picture is new even if it looks like the wizard's page.
     last_page=""
@@ -150,15 +152,12 @@ second_start() {
     [[ $(xdotool search --onlyvisible --name "$2") == "$wizard" ]] ||
         die "a second wizard of ${1##*/} is up"
 }
+# Whether the setup's entry is in the installed programs.
+entry_listed() { wine reg query "$entry" >/dev/null 2>&1; }
+# Whether the setup's files and entry are gone.
+uninstalled() { [[ ! -e $installed ]] && ! entry_listed; }
 # Waits until the setup's files and entry are gone.
-wait_uninstalled() {
-    local i
-    for ((i = 0; i < 300; i++)); do
-        [[ ! -e $installed ]] && ! wine reg query "$entry" >/dev/null 2>&1 && return
-        sleep 0.2
-    done
-    die "the uninstallation did not end"
-}
+wait_uninstalled() { wait_until 60 uninstalled || die "the uninstallation did not end"; }
 
 snapshot before
 cmake -E chdir "$work" cmake -E tar xf "$zip"
@@ -225,10 +224,7 @@ second_start "$setup" "^Quantell $version セットアップ" 1-welcome-second-s
 press_enter "$window"
 next_page "$window" 2-folder
 press_enter "$window"
-for ((i = 0; i < 300; i++)); do
-    wine reg query "$entry" >/dev/null 2>&1 && break
-    sleep 0.2
-done
+wait_until 60 entry_listed || die "the setup program made no entry in the installed programs"
 next_page "$window" 3-finish
 # The notices too, ticked by keyboard (the focus is on the box above theirs): a new prefix has
 # no program for .txt files, so Notepad of the system directory opens them.
