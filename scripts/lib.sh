@@ -39,6 +39,13 @@ wait_window() {
     die "no window ($*) came up"
 }
 
+# Unpacks the zip package $1 into the folder $2 and prints the folder of its files, which CPack
+# names as the zip.
+unpack_zip() {
+    cmake -E chdir "$2" cmake -E tar xf "$(realpath "$1")" || die "$1 did not unpack"
+    echo "$2/$(basename "$1" .zip)"
+}
+
 # Runs the command "$@" every half second until it succeeds, for $1 seconds at most; fails if
 # it never does.
 wait_until() {

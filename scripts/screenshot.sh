@@ -15,10 +15,10 @@ if [[ -x $build/wine-run ]]; then
     [[ -f $zip ]] || die "no zip in $build; make windows packs it"
     dir=$(mktemp -d)
     on_exit "rm -rf '$dir'"
-    cmake -E chdir "$dir" cmake -E tar xf "$(realpath "$zip")"
+    top=$(unpack_zip "$zip" "$dir")
     use_wine_prefix "$build/wineprefix"
     start_wine
-    program=(wine "$(echo "$dir"/*/quantell.exe)") shots=(windows-splash windows-main)
+    program=(wine "$top/quantell.exe") shots=(windows-splash windows-main)
 else
     program=("$build/shell/quantell") shots=(splash main about)
 fi

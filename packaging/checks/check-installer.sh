@@ -92,7 +92,7 @@ entry_value() {
 }
 # Checks that version $1, and only it, is installed: the zip's files, the shortcut and the entry.
 check_installed() {
-    diff -r -x Uninstall.exe "$work"/Quantell-*-win64 "$installed" ||
+    diff -r -x Uninstall.exe "$unpacked" "$installed" ||
         die "the installed files differ from the zip's"
     [[ -f $shortcut ]] || die "no Start-menu shortcut $shortcut"
     target=$(strings "$shortcut" | grep -i -m1 '^[a-z]:\\.*\\quantell\.exe$') ||
@@ -160,7 +160,7 @@ uninstalled() { [[ ! -e $installed ]] && ! entry_listed; }
 wait_uninstalled() { wait_until 60 uninstalled || die "the uninstallation did not end"; }
 
 snapshot before
-cmake -E chdir "$work" cmake -E tar xf "$zip"
+unpacked=$(unpack_zip "$zip" "$work")
 
 # The installer, silently, as administrators deploy it.
 wine msiexec /i "$msi" /qn || die "the installation failed"

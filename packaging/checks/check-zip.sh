@@ -10,10 +10,9 @@ zip=$(realpath "${1:?$usage}") notices=${3:?$usage} catalogue=${4:?$usage}
 use_wine_prefix "${2:?$usage}"
 dir=$(mktemp -d "${zip%/*}/check-zip.XXXX")
 on_exit "rm -rf '$dir'"
-cmake -E chdir "$dir" cmake -E tar xf "$zip"
+top=$(unpack_zip "$zip" "$dir")
 
 # The notices list each file by its path in the package, alone on a line.
-top=$(dirname "$dir"/*/quantell.exe)
 [[ -f $top/LICENSE.txt ]] || die "no LICENSE.txt beside quantell.exe"
 [[ -f $top/$catalogue ]] || die "no $catalogue beside quantell.exe: Qt's texts would be English"
 listed=$(tr -d '\r' <"$top/$notices") || die "no $notices beside quantell.exe"
@@ -23,7 +22,7 @@ for file in $others; do
 done
 dlls=$(grep -c -i '\.dll$' <<<"$others")
 
-WINEDEBUG=-all,+loaddll wine "$dir"/*/quantell.exe 2>"$dir/loaded.log" &
+WINEDEBUG=-all,+loaddll wine "$top/quantell.exe" 2>"$dir/loaded.log" &
 on_exit "kill $!"
 wait_window --name "$main_title" >/dev/null
 loaded=$(loaded_dlls "$dir/loaded.log")
