@@ -65,10 +65,13 @@ hidden() { ! grep -q -x "$1" <<<"$(xdotool search --onlyvisible --name . 2>/dev/
 wait_hidden() { wait_until 20 hidden "$1" || die "the window $1 stayed"; }
 
 # Opens the about window from the main window $1 by keyboard, as a person without a mouse does:
-# the window opens with the focus on the option group, and ComInfo is the seventh Tab stop
-# from there. Prints its id.
+# the window opens with the focus on the option group, and 「アプリ情報」 (ComInfo) is
+# tabs_to_about Tab stops from there, in the main window's tab order. Prints its id.
+tabs_to_about=7
 open_about() {
-    xdotool windowfocus --sync "$1" key --delay 50 Tab Tab Tab Tab Tab Tab Tab space
+    local keys=()
+    while ((${#keys[@]} < tabs_to_about)); do keys+=(Tab); done
+    xdotool windowfocus --sync "$1" key --delay 50 "${keys[@]}" space
     wait_window --name '^アプリケーション情報'
 }
 
