@@ -46,6 +46,15 @@ unpack_zip() {
     echo "$2/$(basename "$1" .zip)"
 }
 
+# Prints the value that the CPack configuration $1, a build's CPackConfig.cmake, gives the
+# variable $2: the packages' facts as packaging/packaging.cmake states them.
+cpack_fact() {
+    local value
+    value=$(sed -n "s/^set($2 \"\(.*\)\")$/\1/p" "$1")
+    [[ -n $value ]] || die "$1 sets no $2"
+    echo "$value"
+}
+
 # Runs the command "$@" every half second until it succeeds, for $1 seconds at most; fails if
 # it never does.
 wait_until() {

@@ -88,10 +88,11 @@ done
 packages=$(sed -n 's/^CPack: - package: .*\/\([^/]*\.\(zip\|msi\|exe\)\) generated\.$/\1/p' "$build/cpack.log")
 [[ -n $packages ]] || die "no package named in $build/cpack.log"
 # Beside them, the source archive that their notices name, with the source of all they hold.
-cpack_fact() { sed -n "s/^set($1 \"\(.*\)\")$/\1/p" "$build/CPackConfig.cmake"; }
-archive=$(cpack_fact CPACK_QUANTELL_SOURCE_ARCHIVE)
-python3 packaging/source-archive.py "$build/$(cpack_fact CPACK_PACKAGE_FILE_NAME).zip" \
-    "$(cpack_fact CPACK_QUANTELL_NOTICES)" "$build/$archive" || die "no source archive $archive"
+config=$build/CPackConfig.cmake
+archive=$(cpack_fact "$config" CPACK_QUANTELL_SOURCE_ARCHIVE)
+zip=$build/$(cpack_fact "$config" CPACK_PACKAGE_FILE_NAME).zip
+python3 packaging/source-archive.py "$zip" "$(cpack_fact "$config" CPACK_QUANTELL_NOTICES)" \
+    "$build/$archive" || die "no source archive $archive"
 packages+=$'\n'$archive
 # By file name, so that "sha256sum -c" checks them in whatever folder they are downloaded to.
 # shellcheck disable=SC2086
