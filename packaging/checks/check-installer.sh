@@ -1,17 +1,18 @@
 #!/usr/bin/env bash
 # Checks the installer (MSI) and the setup program under Wine as a user without administrator
 # rights meets them, in a new Wine prefix of their own. Each installs exactly the zip's files
-# (our licence and the third-party notices among them) under %LOCALAPPDATA%\Programs\Quantell, a
-# Start-menu shortcut to the program and one entry in the installed programs; the installed
-# program starts; a later version replaces it and an older one does not install over that;
-# neither installs while the other is installed. The installer's summary information is
-# Japanese. The setup program is run silently and through its pages by keyboard, its uninstaller
-# too, each started a second time while its wizard is up; its finish page opens the notices,
-# where .txt files have no program (as in a new prefix) too. In the end the user's registry and
-# folders are as they were. First, SHA256SUMS beside the packages must name the three and the
-# source archive, and verify. ctest runs it on an X display (installer). The later versions are
-# the same build packed again by CPack with a later version number, from the CPackConfig.cmake
-# beside the .wxs.
+# (our licence and the third-party notices among them) in a folder named for the product under
+# %LOCALAPPDATA%\Programs, a Start-menu shortcut to the program and one entry in the installed
+# programs; the installed program starts; a later version replaces it and an older one does not
+# install over that; neither installs while the other is installed. The installer's summary
+# information is Japanese. The setup program is run silently and through its pages by keyboard,
+# its uninstaller too, each started a second time while its wizard is up; its finish page opens
+# the notices, where .txt files have no program (as in a new prefix) too. In the end the user's
+# registry and folders are as they were. First, SHA256SUMS beside the packages must name the
+# three and the source archive, and verify. ctest runs it on an X display (installer). The later
+# versions are the same build packed again by CPack with a later version number, from the
+# CPackConfig.cmake beside the .wxs, which also gives the product's name, version and maker and
+# the key of the setup's entry.
 # Usage: packaging/checks/check-installer.sh <msi> <setup> <zip> <wxs> <later version> <source archive>
 source "$(dirname "$0")/../../scripts/lib.sh"
 usage="usage: check-installer.sh <msi> <setup> <zip> <wxs> <later version> <source archive>"
@@ -30,11 +31,21 @@ rm -rf "$pages" && mkdir -p "$pages"
 use_wine_prefix "$work/prefix"
 start_wine
 user=$WINEPREFIX/drive_c/users/$(id -un)
-installed=$user/AppData/Local/Programs/Quantell
-shortcut="$user/AppData/Roaming/Microsoft/Windows/Start Menu/Programs/Quantell.lnk"
-entry='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Quantell'
-version=${zip##*/Quantell-} version=${version%-win64.zip}
-maker=$(sed -n 's/.*Manufacturer="\([^"]*\)".*/\1/p' "$wxs" | head -n 1)
+# The packages' facts as CMake gave them to CPack: the product's name, which names its folder,
+# shortcut, wizards and entry in the installed programs, and the key of the setup's entry.
+config=${wxs%/*}/CPackConfig.cmake
+product=$(cpack_fact "$config" CPACK_NSIS_PACKAGE_NAME)
+version=$(cpack_fact "$config" CPACK_PACKAGE_VERSION)
+maker=$(cpack_fact "$config" CPACK_PACKAGE_VENDOR)
+setup_key=$(cpack_fact "$config" CPACK_QUANTELL_SETUP_KEY)
+installed=$user/AppData/Local/Programs/$product
+shortcut="$user/AppData/Roaming/Microsoft/Windows/Start Menu/Programs/$product.lnk"
+entry=HKCU\\$setup_key
+# The installed programs' list, which holds the setup's entry.
+programs=${setup_key%\\*}
+# The titles of the setup's wizard and message boxes, and of its uninstaller's.
+setup_title="^$product $version セットアップ"
+uninstall_title="^$product $version アンインストール"
 
 # The Japanese pages need a Japanese face, which Windows has and a new prefix lacks: the
 # system's takes the place of those the setup and the message boxes ask for.
@@ -74,13 +85,13 @@ snapshot() {
         grep -v -F '[HKEY_CURRENT_USER\Software\Wine' >"$work/$1.txt"
     (cd "$WINEPREFIX/drive_c" && find . | sort) >>"$work/$1.txt"
 }
-# Prints version and maker of each installed program named Quantell, one a line.
+# Prints version and maker of each installed program named as the product, one a line.
 listed() {
     local list code root key value
     list=$(wine uninstaller --list | tr -d '\r')
-    for code in $(sed -n 's/|||Quantell$//p' <<<"$list"); do
+    for code in $(sed -n "s/|||$product\$//p" <<<"$list"); do
         for root in HKCU HKLM; do
-            key="$root\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\$code"
+            key="$root\\$programs\\$code"
             value=$(wine reg query "$key" 2>/dev/null) || continue
             echo $(sed -n 's/^ *\(DisplayVersion\|Publisher\) *REG_SZ *//p' <<<"${value//$'\r'/}")
         done
@@ -98,11 +109,11 @@ check_installed() {
     target=$(strings "$shortcut" | grep -i -m1 '^[a-z]:\\.*\\quantell\.exe$') ||
         die "the shortcut names no quantell.exe"
     [[ $(winepath -u "$target") -ef $installed/quantell.exe ]] || die "the shortcut starts $target"
-    [[ $(listed) == "$1 $maker" ]] || die "installed programs named Quantell: $(listed)"
+    [[ $(listed) == "$1 $maker" ]] || die "installed programs named $product: $(listed)"
 }
 # Packs the build again as version $1 with CPack's generator $2, into $work/$1.
 pack_later() {
-    cpack --config "${wxs%/*}/CPackConfig.cmake" -G "$2" -B "$work/$1" \
+    cpack --config "$config" -G "$2" -B "$work/$1" \
         -D CPACK_PACKAGE_VERSION="$1" >"$work/cpack.log" 2>&1 || {
         cat "$work/cpack.log"
         die "CPack could not pack version $1"
@@ -202,7 +213,7 @@ check_installed "$later"
 # The older one says why it stops, and does.
 wine "$setup" &
 pid=$!
-window=$(wait_window --name "^Quantell $version セットアップ\$")
+window=$(wait_window --name "$setup_title\$")
 next_page "$window" 0-older
 press_enter "$window"
 status=0
@@ -218,9 +229,9 @@ wait_uninstalled
 
 # By keyboard, as a user meets it: welcome, folder, progress, finish, which starts the program.
 wine "$setup" &
-window=$(wait_window --name "^Quantell $version セットアップ")
+window=$(wait_window --name "$setup_title")
 next_page "$window" 1-welcome
-second_start "$setup" "^Quantell $version セットアップ" 1-welcome-second-setup
+second_start "$setup" "$setup_title" 1-welcome-second-setup
 press_enter "$window"
 next_page "$window" 2-folder
 press_enter "$window"
@@ -242,9 +253,9 @@ wait_hidden "$main"
 
 # And its uninstaller: confirmation, progress, finish.
 wine "$installed/Uninstall.exe" &
-window=$(wait_window --name "^Quantell $version アンインストール")
+window=$(wait_window --name "$uninstall_title")
 next_page "$window" 4-uninstall
-second_start "$installed/Uninstall.exe" "^Quantell $version アンインストール" 4-uninstall-second-uninstaller
+second_start "$installed/Uninstall.exe" "$uninstall_title" 4-uninstall-second-uninstaller
 press_enter "$window"
 wait_uninstalled
 next_page "$window" 5-uninstalled
@@ -255,7 +266,7 @@ snapshot after
 # Windows' own empty keys may stay (those of Windows Installer and the list of installed
 # programs), and the copy of the setup's uninstaller in the user's temporary folder, which
 # Windows removes at the next start; nothing else.
-installer_own='\[HKEY_CURRENT_USER\\Software\\Microsoft\\(Installer(\\[A-Za-z]+)?|Windows\\CurrentVersion\\Uninstall)\]'
+installer_own='\[HKEY_CURRENT_USER\\(Software\\Microsoft\\Installer(\\[A-Za-z]+)?|'"${programs//\\/\\\\}"')\]'
 installer_own+='|\./(windows|users/[^/]+/AppData/Roaming/Microsoft)/Installer'
 installer_own+='|\./users/[^/]+/Temp/~nsu[^/]*\.tmp(/[^/]+\.exe)?'
 left=$(diff "$work/before.txt" "$work/after.txt" | grep '^[<>]' | grep -v -x -E "> ($installer_own)") ||
