@@ -33,7 +33,8 @@ qt_options=(
     -DFEATURE_system_doubleconversion=OFF -DFEATURE_system_libb2=OFF
 )
 
-compiler=$(x86_64-w64-mingw32-g++-posix --version | sed -n 1p)
+# The prefixes are keyed by the version of the C++ compiler that the toolchain file names.
+compiler=$("$(sed -n 's/^set(CMAKE_CXX_COMPILER \(.*\))$/\1/p' "$toolchain")" --version | sed -n 1p)
 key() { printf '%s\n' "$compiler" "$@" | sha1sum | cut -c1-10; }
 gtest_prefix=$cache/googletest-$(dpkg-query -W -f='${Version}' googletest)-mingw64-$(key)
 # The Qt of the host tools: its version picks the source, so moc and the libraries agree.

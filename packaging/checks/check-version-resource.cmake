@@ -1,12 +1,14 @@
-# Reads the Windows resources of OBJECT back with the MinGW resource compiler to see that the
-# version, the Japanese string block with its description and the icon are in: a built program file, or, given RC,
-# the configured resource compiled into OBJECT first, as a Windows build links it (the host's
-# C preprocessor standing in for a Windows compiler's).
+# Reads the Windows resources of OBJECT back with the MinGW resource compiler that the toolchain
+# file names, to see that the version, the Japanese string block with its description and the
+# icon are in: a built program file, or, given RC, the configured resource compiled into OBJECT
+# first, as a Windows build links it (the host's C preprocessor standing in for a Windows
+# compiler's).
+include(${CMAKE_CURRENT_LIST_DIR}/../../cmake/mingw-w64.cmake)
 if(RC)
-    execute_process(COMMAND ${WINDRES} --preprocessor=cpp ${RC} -O coff -o ${OBJECT}
+    execute_process(COMMAND ${CMAKE_RC_COMPILER} --preprocessor=cpp ${RC} -O coff -o ${OBJECT}
         COMMAND_ERROR_IS_FATAL ANY)
 endif()
-execute_process(COMMAND ${WINDRES} -J coff -i ${OBJECT} -O rc
+execute_process(COMMAND ${CMAKE_RC_COMPILER} -J coff -i ${OBJECT} -O rc
     OUTPUT_VARIABLE text COMMAND_ERROR_IS_FATAL ANY)
 
 string(REPLACE "." ", " numbers ${VERSION})
@@ -27,7 +29,7 @@ endforeach()
 
 # The description is stored in UTF-16, as the block says: its bytes must be the Japanese text
 # of the product facts, which a resource compiler reading the file in another code page spoils.
-execute_process(COMMAND ${WINDRES} -J coff -i ${OBJECT} -O res -o ${OBJECT}.res
+execute_process(COMMAND ${CMAKE_RC_COMPILER} -J coff -i ${OBJECT} -O res -o ${OBJECT}.res
     COMMAND_ERROR_IS_FATAL ANY)
 file(WRITE ${OBJECT}.description "${DESCRIPTION}")
 execute_process(COMMAND iconv -f UTF-8 -t UTF-16LE ${OBJECT}.description

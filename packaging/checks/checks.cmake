@@ -1,7 +1,7 @@
 # Checks of the program file, the packages and the Linux desktop files, each where it applies.
 # Included from packaging.cmake.
 
-set(version_check ${CMAKE_COMMAND} -DWINDRES=x86_64-w64-mingw32-windres -DPRODUCT=${PROJECT_NAME}
+set(version_check ${CMAKE_COMMAND} -DPRODUCT=${PROJECT_NAME}
     -DVERSION=${PROJECT_VERSION} -DVERSION_TEXT=${QUANTELL_VERSION_TEXT}
     -DDESCRIPTION=${QUANTELL_DESCRIPTION_JA})
 if(WIN32)
