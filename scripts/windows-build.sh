@@ -54,7 +54,7 @@ chmod +x "$build/wine-run"
 cmake -S . -B "$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64.cmake" \
     -DCMAKE_BUILD_TYPE=Release -DCMAKE_PREFIX_PATH="$prefixes" -DQUANTELL_GUI="$gui" \
     -DQUANTELL_BENCH="$gui" -DCMAKE_CROSSCOMPILING_EMULATOR="$root/$build/wine-run" \
-    -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake "${qt_facts[@]}" >/dev/null ||
+    "${qt_facts[@]}" >/dev/null ||
     die "CMake could not configure $build"
 cmake --build "$build" || die "$build did not build"
 

@@ -152,9 +152,7 @@ build_qt() {
     say "Qt takes 30 to 40 minutes on 2 cores, once"
     # One build folder whatever the options: a killed run resumes there, and a change of
     # options rebuilds only what it touches.
-    build_into Qt "$qt_source" "$cache/qt-$qt_version-mingw64.build" \
-        "$qt_prefix" -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
-        "${qt_options[@]}"
+    build_into Qt "$qt_source" "$cache/qt-$qt_version-mingw64.build" "$qt_prefix" "${qt_options[@]}"
 }
 
 build_googletest() {
