@@ -4,8 +4,7 @@
 # the setup program, with the source archive their notices name and SHA256SUMS of the four
 # beside them.
 # With "engine", only the engine and its tests, which need no Qt, into build/windows-engine.
-# Every program of a build runs through <build>/wine-run, written here: the build's own Wine
-# prefix, with the Qt and MinGW runtime DLLs on WINEPATH.
+# Every program of a build runs through <build>/wine-run, which CMake writes (cmake/wine.cmake).
 # Usage: scripts/windows-build.sh [engine]
 source "$(dirname "$0")/lib.sh"
 cd "$(dirname "$0")/.."
@@ -18,13 +17,6 @@ else
     build=build/windows gui=ON
 fi
 
-# WINEPATH: the folders of Qt's and MinGW's runtime DLLs, each once; Wine shows Linux as Z:.
-winepath=""
-add_to_winepath() {
-    local dir
-    dir="Z:$(realpath -m "$1" | tr / '\\');"
-    [[ $winepath == *"$dir"* ]] || winepath+=$dir
-}
 prefixes=""
 qt_facts=()
 if [[ $gui == ON ]]; then
@@ -34,27 +26,13 @@ if [[ $gui == ON ]]; then
     qt_source=$(scripts/windows-deps.sh qt-source) || die "no source of Qt to name in the notices"
     qt_options=$(scripts/windows-deps.sh qt-options) || die "no options of Qt to name in the notices"
     qt_facts=(-DQUANTELL_QT_SOURCE="$qt_source" -DQUANTELL_QT_OPTIONS="$qt_options")
-    add_to_winepath "$qt/bin"
 fi
 gtest=$(scripts/windows-deps.sh googletest) || die "no GoogleTest for Windows to build against"
 prefixes+=$gtest
-for dll in libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll; do
-    add_to_winepath "$(dirname "$(x86_64-w64-mingw32-g++-posix -print-file-name="$dll")")"
-done
 
-mkdir -p "$build"
-cat >"$build/wine-run" <<EOF
-#!/bin/sh
-# Written by scripts/windows-build.sh: runs a program of this build under Wine.
-export WINEPREFIX='$root/$build/wineprefix' WINEDLLOVERRIDES='$wine_overrides' WINEPATH='$winepath'
-export WINEDEBUG="\${WINEDEBUG:--all}"
-exec wine "\$@"
-EOF
-chmod +x "$build/wine-run"
 cmake -S . -B "$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64.cmake" \
     -DCMAKE_BUILD_TYPE=Release -DCMAKE_PREFIX_PATH="$prefixes" -DQUANTELL_GUI="$gui" \
-    -DQUANTELL_BENCH="$gui" -DCMAKE_CROSSCOMPILING_EMULATOR="$root/$build/wine-run" \
-    "${qt_facts[@]}" >/dev/null ||
+    -DQUANTELL_BENCH="$gui" "${qt_facts[@]}" >/dev/null ||
     die "CMake could not configure $build"
 cmake --build "$build" || die "$build did not build"
 
