@@ -23,9 +23,27 @@ endif()
 set(licence_terms "${CMAKE_MATCH_3}")
 
 if(WIN32)
-    # The program with, beside it, the DLLs that a run of it loads: scripts/windows-build.sh
-    # gathers them into runtime/, plugins in their folders. Our licence and the notices of the
-    # DLLs go beside the program too: in the zip, the installer and the setup program alike.
+    # The program with, beside it, the DLLs it links and the plugins that Qt loads and nothing
+    # links: the platform, the style, and the image formats, each of which Qt tries on an
+    # image. Cross-built, runtime.cmake gathers them from the files at build time into runtime/,
+    # plugins in their folders. Our licence and the notices of the DLLs go beside the program
+    # too: in the zip, the installer and the setup program alike.
+    if(CMAKE_CROSSCOMPILING)
+        set(plugins QWindowsIntegrationPlugin QWindowsVistaStylePlugin QICOPlugin QJpegPlugin
+            QGifPlugin)
+        list(TRANSFORM plugins REPLACE "(.+)" "$<TARGET_FILE:Qt6::\\1>")
+        # Windows' own DLLs, as Wine has them.
+        find_path(QUANTELL_WINDOWS_DLLS kernel32.dll PATHS /usr/lib/x86_64-linux-gnu/wine
+            PATH_SUFFIXES x86_64-windows NO_DEFAULT_PATH NO_CMAKE_FIND_ROOT_PATH REQUIRED)
+        set(runtime ${PROJECT_BINARY_DIR}/runtime)
+        add_custom_command(OUTPUT ${runtime}.txt
+            COMMAND ${CMAKE_COMMAND} -DPROGRAM=$<TARGET_FILE:quantell> "-DPLUGINS=${plugins}"
+                "-DDIRECTORIES=${QUANTELL_RUNTIME_DIRS}" -DWINDOWS=${QUANTELL_WINDOWS_DLLS}
+                -DOBJDUMP=${CMAKE_OBJDUMP} -DSTRIP=${CMAKE_STRIP} -DOUTPUT=${runtime}
+                -P ${CMAKE_CURRENT_LIST_DIR}/runtime.cmake
+            DEPENDS quantell ${plugins} ${CMAKE_CURRENT_LIST_DIR}/runtime.cmake VERBATIM)
+        add_custom_target(runtime ALL DEPENDS ${runtime}.txt)
+    endif()
     install(TARGETS quantell RUNTIME DESTINATION .)
     install(DIRECTORY ${PROJECT_BINARY_DIR}/runtime/ DESTINATION .)
     configure_file(${PROJECT_SOURCE_DIR}/LICENSE ${PROJECT_BINARY_DIR}/LICENSE.txt @ONLY

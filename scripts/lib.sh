@@ -105,10 +105,3 @@ start_wine() {
     on_exit "WINEPREFIX='$WINEPREFIX' wineserver -k"
     wine wineboot >/dev/null 2>&1 || die "Wine did not start in $WINEPREFIX"
 }
-
-# The DLLs that a +loaddll trace ($1) shows loaded from outside Windows' own folders, as Linux
-# paths (Wine shows the Linux tree as drive Z:).
-loaded_dlls() {
-    sed -n 's/.*Loaded L"\(.*\)" at .*: native$/\1/p' "$1" | sed 's/\\\\/\//g' |
-        grep -v -i '^C:/windows/' | sed 's/^Z://' | sort -u
-}

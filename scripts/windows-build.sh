@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Cross-builds Quantell for Windows with MinGW-w64 into build/windows and packs quantell.exe
-# with exactly the DLLs that a run of it loads under Wine: the portable zip, the installer and
-# the setup program, with the source archive their notices name and SHA256SUMS of the four
-# beside them.
+# with the DLLs it links and the plugins Qt loads, which the build gathers into runtime/
+# (packaging/runtime.cmake): the portable zip, the installer and the setup program, with the
+# source archive their notices name and SHA256SUMS of the four beside them.
 # With "engine", only the engine and its tests, which need no Qt, into build/windows-engine.
 # Every program of a build runs through <build>/wine-run, which CMake writes (cmake/wine.cmake).
 # Usage: scripts/windows-build.sh [engine]
@@ -43,23 +43,6 @@ use_wine_prefix "$build/wineprefix"
 # the UI face of Windows itself: the prefix gets them as an installed Windows has.
 cp -u /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
 
-# A run of the program through splash, main window and about window names the DLLs it
-# loads; they go, stripped, into runtime/ (plugins in their folder), which the packages hold.
-start_x
-start_wine
-WINEDEBUG=-all,+loaddll "$build/wine-run" "$build/shell/quantell.exe" 2>"$build/loaded.log" &
-on_exit "kill $!"
-main=$(wait_window --name "$main_title")
-open_about "$main" >/dev/null
-dlls=$(loaded_dlls "$build/loaded.log" | grep -i '\.dll$') || die "no DLL in the trace of the run, $build/loaded.log"
-rm -rf "$build/runtime"
-for dll in $dlls; do
-    folder=$build/runtime
-    [[ $dll =~ /plugins/([^/]+)/[^/]+$ ]] && folder+=/${BASH_REMATCH[1]}
-    mkdir -p "$folder"
-    x86_64-w64-mingw32-strip --strip-unneeded -o "$folder/${dll##*/}" "$dll"
-done
-
 # CPack packs the zip, with wixl the installer and with NSIS the setup program
 # (packaging/packaging.cmake).
 (cd "$build" && cpack >cpack.log 2>&1) || { cat "$build/cpack.log" >&2; die "CPack could not pack"; }
@@ -75,4 +58,4 @@ packages+=$'\n'$archive
 # By file name, so that "sha256sum -c" checks them in whatever folder they are downloaded to.
 # shellcheck disable=SC2086
 (cd "$build" && sha256sum $packages >SHA256SUMS && du -h $packages SHA256SUMS) | sed "s|^|windows: |"
-echo "windows: quantell.exe and $(echo "$dlls" | wc -l) DLLs: $(echo "$dlls" | xargs -n1 basename | tr '\n' ' ')"
+echo "windows: quantell.exe and $(wc -l <"$build/runtime.txt") DLLs: $(tr '\n' ' ' <"$build/runtime.txt")"

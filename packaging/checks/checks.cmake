@@ -6,14 +6,16 @@ set(version_check ${CMAKE_COMMAND} -DPRODUCT=${PROJECT_NAME}
     -DDESCRIPTION=${QUANTELL_DESCRIPTION_JA})
 if(WIN32)
     # Cross-built here: the version resource as the built program file carries it, and the
-    # portable zip, once packed, starts on its own.
+    # portable zip, once packed, starts on its own and lacks no DLL that the build's program
+    # loads.
     if(CMAKE_CROSSCOMPILING)
         add_test(NAME version_resource COMMAND ${version_check} -DOBJECT=$<TARGET_FILE:quantell>
             -P ${CMAKE_CURRENT_LIST_DIR}/check-version-resource.cmake)
         set(zip ${PROJECT_BINARY_DIR}/${QUANTELL_PACKAGE}.zip)
         add_test(NAME portable_zip
             COMMAND ${CMAKE_CURRENT_LIST_DIR}/check-zip.sh ${zip} ${PROJECT_BINARY_DIR}/wineprefix
-            ${QUANTELL_NOTICES} ${QUANTELL_QT_CATALOGUE})
+            ${QUANTELL_NOTICES} ${QUANTELL_QT_CATALOGUE} ${CMAKE_CROSSCOMPILING_EMULATOR}
+            $<TARGET_FILE:quantell>)
         set_tests_properties(portable_zip PROPERTIES REQUIRED_FILES ${zip})
         # The installer and the setup program, in a new Wine prefix, to the uninstallation
         # and a later version.
