@@ -285,12 +285,13 @@ class Qt:
     def relative(self, path):
         return Path(path).resolve().relative_to(self.source.resolve()).as_posix()
 
-    def covers(self, entry, file):
+    def covers(self, entry, share):
+        """Whether any file of share is the entry's: one it names, or any under its folder."""
         base = self.relative(entry['Path'])
         files = entry['Files'].replace(',', ' ').split()
         if files:
-            return file in {f'{base}/{name}' for name in files}
-        return file == base or file.startswith(base + '/')
+            return not share.isdisjoint(f'{base}/{name}' for name in files)
+        return base in share or any(file.startswith(base + '/') for file in share)
 
     def account(self, share, name):
         """Adds the DLL to Qt and to each attribution entry in its share of the source."""
@@ -309,7 +310,7 @@ class Qt:
                 fail(f'{file}, built into {name}, is not under the LGPL-3.0: it needs a notice')
             self.own.copyright.update(re.findall(r'^// (Copyright \(C\) \d{4}.*)$', text, re.M))
         for entry in self.entries:
-            if any(self.covers(entry, file) for file in share):
+            if self.covers(entry, share):
                 self.part(entry).add_to(name)
 
     def part(self, entry):
