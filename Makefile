@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: Copyright (C) 2026 Brevalt
+# SPDX-License-Identifier: MIT
+
 # The front door: every task sets up what it needs, then builds and does its work.
 #   make run     set up, build and start Quantell
 #   make test    set up, build and run every test

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: Copyright (C) 2026 Brevalt
+// SPDX-License-Identifier: MIT
+
 // The main window's costs a person can feel: opening it, one convert, one more report block.
 #include "mainwindow/MainForm.h"
 

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: Copyright (C) 2026 Brevalt
+# SPDX-License-Identifier: MIT
+
 # Cross-compiles for 64-bit Windows with Debian's MinGW-w64 posix-thread compilers: they
 # give std::thread and the C++ runtime DLLs that Qt's own MinGW build expects.
 set(CMAKE_SYSTEM_NAME Windows)

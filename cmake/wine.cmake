@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: Copyright (C) 2026 Brevalt
+# SPDX-License-Identifier: MIT
+
 # Cross-built for Windows, the build's programs (the tests, the benchmarks) run here under Wine,
 # each through wine-run, written here: Wine in the build's own prefix, with the folders of the
 # DLLs the programs link on WINEPATH, the compiler runtime's and, with windows, Qt's. The

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: Copyright (C) 2026 Brevalt
+// SPDX-License-Identifier: MIT
+
 #include "FormLayout.h"
 
 #include "look/Window.h"

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: Copyright (C) 2026 Brevalt
+# SPDX-License-Identifier: MIT
+
 # Run by CPack's External generator on the staged files of the zip: lists them for the
 # installer in files.wxi beside quantell.wxs and builds the .msi with wixl, run in the staged
 # folder, where it finds them. Each folder is one component, kept by a value under the

@@ -1,4 +1,7 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: Copyright (C) 2026 Brevalt
+# SPDX-License-Identifier: MIT
+
 """Writes the third-party notices of a Windows package: for quantell.exe and each file of others
 in it, what is built into it; each of those parts with its version, copyright lines, licence (by
 its SPDX identifier) and source; then the licence texts in full. The package's installation runs
@@ -305,7 +308,9 @@ class Qt:
                 share |= {self.relative(f) for f in (self.source / 'util' / tool.group(1)).iterdir()}
             if file.startswith('src/3rdparty/'):
                 continue
+            # REUSE-IgnoreStart (the tag is Qt's files', not a licence of this one)
             spdx_line = re.search(r'SPDX-License-Identifier: (.*)', text)
+            # REUSE-IgnoreEnd
             if not spdx_line or 'LGPL-3.0-only' not in spdx_line.group(1).split():
                 fail(f'{file}, built into {name}, is not under the LGPL-3.0: it needs a notice')
             self.own.copyright.update(re.findall(r'^// (Copyright \(C\) \d{4}.*)$', text, re.M))

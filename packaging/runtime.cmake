@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: Copyright (C) 2026 Brevalt
+# SPDX-License-Identifier: MIT
+
 # Run at build time (packaging.cmake): gathers into the folder OUTPUT what the packages hold
 # beside the program PROGRAM: the DLLs that it and the plugins PLUGINS link, found in the
 # folders DIRECTORIES, and the plugins, each in the folder named as its folder in Qt's (Qt

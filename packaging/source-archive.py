@@ -1,4 +1,7 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: Copyright (C) 2026 Brevalt
+# SPDX-License-Identifier: MIT
+
 """Writes the source archive that the third-party notices of the Windows packages name, beside
 the packages: in one folder, the Debian source packages the notices name, each as apt-get
 source fetches it (its .dsc and the tarballs it names) in debian/, and our own source in

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: Copyright (C) 2026 Brevalt
+// SPDX-License-Identifier: MIT
+
 // GIO's headers first: Qt's keyword macros would break them.
 #include <gio/gdesktopappinfo.h>
 

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: Copyright (C) 2026 Brevalt
+# SPDX-License-Identifier: MIT
+
 # Runs every benchmark program built into <builddir>/bench/ and prints its figures.
 # Usage: scripts/bench.sh <builddir>
 set -euo pipefail

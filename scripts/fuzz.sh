@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: Copyright (C) 2026 Brevalt
+# SPDX-License-Identifier: MIT
+
 # Fuzzes the conversion for a number of seconds and prints how many inputs were tried.
 # Usage: scripts/fuzz.sh <builddir> <seconds>
 set -euo pipefail

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: Copyright (C) 2026 Brevalt
+# SPDX-License-Identifier: MIT
+
 # Sourced by the scripts that run Quantell's windows: strict shell options, clean-up steps at
 # exit, a private X server, waiting for windows by title, and Wine with a prefix of its own.
 set -euo pipefail

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: Copyright (C) 2026 Brevalt
+# SPDX-License-Identifier: MIT
+
 # Runs Quantell on a private X server as a person would and saves its windows as PNG files:
 # the splash, the main window once the splash has gone, and the about window opened from it.
 # A Windows build runs its unpacked zip under Wine and saves windows-splash.png and

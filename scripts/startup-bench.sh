@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: Copyright (C) 2026 Brevalt
+# SPDX-License-Identifier: MIT
+
 # Start-up of Quantell against a bare Qt window built the same way, both unchanged programs
 # under a private X server: the time from starting the process to its first window being
 # mapped, and the peak memory (VmHWM) once its last window is up (Quantell: the main window,

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: Copyright (C) 2026 Brevalt
+# SPDX-License-Identifier: MIT
+
 # Cross-builds Quantell for Windows with MinGW-w64 into build/windows and packs quantell.exe
 # with the DLLs it links and the plugins Qt loads, which the build gathers into runtime/
 # (packaging/runtime.cmake): the portable zip, the installer and the setup program, with the

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: Copyright (C) 2026 Brevalt
+# SPDX-License-Identifier: MIT
+
 # Builds, once, what the Windows build of Quantell links against: Qt from the source of the
 # very Qt the host tools come from, and GoogleTest from Debian's source, both cross-compiled
 # with MinGW-w64 into a cache outside the work tree. A second run reuses them; a killed run

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: Copyright (C) 2026 Brevalt
+# SPDX-License-Identifier: MIT
+
 # Runs every test of a Windows build under Wine on a private X server, with one Wine server
 # kept up for all of them; then the window-look tests once more at 144 dots per inch, as a
 # display set to 150 % has it.

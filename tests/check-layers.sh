@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: Copyright (C) 2026 Brevalt
+# SPDX-License-Identifier: MIT
+
 # Fails on an include that runs against the layers: every `#include "dir/..."` of a product
 # folder must be one of its own or one that the table of arrows in docs/ARCHITECTURE.md allows.
 # A header's inline code links from anywhere, so the libraries' link order alone does not

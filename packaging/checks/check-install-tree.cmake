@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: Copyright (C) 2026 Brevalt
+# SPDX-License-Identifier: MIT
+
 # Installs the build into a scratch prefix and checks that a Linux desktop finds Quantell
 # there: the program the desktop entry starts, the icon it names in every theme size, and
 # metainfo that is valid and points to the entry (appstreamcli, without network); and that it

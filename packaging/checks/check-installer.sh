@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: Copyright (C) 2026 Brevalt
+# SPDX-License-Identifier: MIT
+
 # Checks the installer (MSI) and the setup program under Wine as a user without administrator
 # rights meets them, in a new Wine prefix of their own. Each installs exactly the zip's files
 # (our licence and the third-party notices among them) in a folder named for the product under

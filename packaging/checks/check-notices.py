@@ -1,4 +1,7 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: Copyright (C) 2026 Brevalt
+# SPDX-License-Identifier: MIT
+
 """Checks the third-party notices of the portable zip against what the package holds and where
 the notices' facts come from, as a licence reviewer would:
 - each program and DLL names the MinGW-w64 C runtime's parts linked into it;

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: Copyright (C) 2026 Brevalt
+# SPDX-License-Identifier: MIT
+
 # Reads the Windows resources of OBJECT back with the MinGW resource compiler that the toolchain
 # file names, to see that the version, the Japanese string block with its description and the
 # icon are in: a built program file, or, given RC, the configured resource compiled into OBJECT

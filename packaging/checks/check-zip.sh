@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: Copyright (C) 2026 Brevalt
+# SPDX-License-Identifier: MIT
+
 # Checks that the portable zip, unpacked into an empty folder, holds our licence, Qt's Japanese
 # catalogue and a notice for each of the other files, DLLs and plugins too; that a run of it
 # loads no DLL but its own and Windows' (nothing of the build is on WINEPATH); and that a run of

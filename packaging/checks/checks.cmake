@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: Copyright (C) 2026 Brevalt
+# SPDX-License-Identifier: MIT
+
 # Checks of the program file, the packages and the Linux desktop files, each where it applies.
 # Included from packaging.cmake.
 

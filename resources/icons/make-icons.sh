@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: Copyright (C) 2026 Brevalt
+# SPDX-License-Identifier: MIT
+
 # Renders the two icons from their SVG sources: a PNG for every size that windows, high-DPI
 # screens and desktop menus ask for, and app.ico for the Windows program file. The outputs
 # are committed, so an ordinary build needs none of these tools; run this after changing
