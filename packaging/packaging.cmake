@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: Copyright (C) 2026 Brevalt
+# SPDX-License-Identifier: MIT
+
 # The program's installation and the packages: the Debian package on Linux, the portable zip,
 # the installer (MSI) and the setup program for Windows, with the checks of each. Included last
 # from the top level, so that the program target exists; the product facts are the root
@@ -13,8 +16,14 @@ once. Its user interface is Japanese.]])
 
 # Our licence is LICENSE at the top, whose name and copyright line must be the product facts;
 # the Debian copyright file and the Windows packages' LICENSE.txt take its terms from it.
-set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/LICENSE)
+# LICENSES/MIT.txt, where the files' licence lines point, is the same text.
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS
+    ${PROJECT_SOURCE_DIR}/LICENSE ${PROJECT_SOURCE_DIR}/LICENSES/${QUANTELL_LICENSE}.txt)
 file(READ ${PROJECT_SOURCE_DIR}/LICENSE licence)
+file(READ ${PROJECT_SOURCE_DIR}/LICENSES/${QUANTELL_LICENSE}.txt licence_for_files)
+if(NOT licence STREQUAL licence_for_files)
+    message(FATAL_ERROR "LICENSES/${QUANTELL_LICENSE}.txt must be the same text as LICENSE")
+endif()
 string(REGEX MATCH "^([^\n]*) License\n\n([^\n]*)\n\n(.*[^\n])\n$" _ "${licence}")
 if(NOT CMAKE_MATCH_1 STREQUAL QUANTELL_LICENSE OR NOT CMAKE_MATCH_2 STREQUAL QUANTELL_COPYRIGHT)
     message(FATAL_ERROR "LICENSE must begin with \"${QUANTELL_LICENSE} License\", an empty line and "

@@ -1,11 +1,14 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: Copyright (C) 2026 Brevalt
+# SPDX-License-Identifier: MIT
+
 # Installs the Debian packages that the named tasks need, and only those that are missing.
 # Usage: scripts/setup.sh build|test|bench|fuzz|screenshot|package|icons|windows|windows-engine ...
 set -euo pipefail
 
 declare -A needs=(
     [build]="cmake ninja-build g++ pkg-config qt6-base-dev qt6-translations-l10n libglib2.0-dev libgtest-dev fonts-ipafont-gothic fonts-vlgothic"
-    [test]="binutils-mingw-w64-x86-64 desktop-file-utils appstream qt6-base-private-dev"
+    [test]="binutils-mingw-w64-x86-64 desktop-file-utils appstream qt6-base-private-dev reuse"
     [bench]="libbenchmark-dev xvfb x11-utils"
     [fuzz]="clang libclang-rt-14-dev"
     [screenshot]="xvfb imagemagick xdotool"
