@@ -6,6 +6,7 @@
 #include <QColor>
 #include <QFont>
 #include <QPalette>
+#include <QPointer>
 #include <QSize>
 
 class QAbstractButton;
@@ -46,5 +47,16 @@ bool clickForEnterOrEsc(const QKeyEvent* event, QAbstractButton* enter, QAbstrac
 // area, with its top left corner in that area, so that its title bar and first controls can be
 // reached.
 void setUpWindow(QWidget* window, const char* name, Qt::WindowFlags flags, QSize twips);
+
+// A window the program has at most one of: made by `make` and shown where `window` holds none
+// (or it has gone), then brought to the front.
+template <class Window, class Make> void showOnce(QPointer<Window>& window, Make make) {
+    if (!window) {
+        window = make();
+        window->show();
+    }
+    window->raise();
+    window->activateWindow();
+}
 
 } // namespace quantell

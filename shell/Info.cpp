@@ -103,7 +103,8 @@ Info::Info() {
 
     auto* licence = placed(new QPushButton(this), kLicence);
     licence->setToolTip(QStringLiteral("ライセンス表示を開きます"));
-    connect(licence, &QPushButton::clicked, this, [this] { (new Licences(this))->show(); });
+    connect(licence, &QPushButton::clicked, this,
+            [this] { showOnce(m_licences, [this] { return new Licences(this); }); });
 
     QStringList texts;
     for (const QLabel* label : placeLabels(this, kLabels))

@@ -4,13 +4,16 @@
 #pragma once
 
 #include <QDialog>
+#include <QPointer>
 
 class QPushButton;
 
 namespace quantell {
 
+class Licences;
+
 // The about window: product, version, what the program does and the copyright; Enter and Esc
-// close it through its one button.
+// close it through OK. The line naming Qt opens the licence window, one at a time.
 class Info : public QDialog {
     Q_OBJECT
 public:
@@ -22,6 +25,7 @@ protected:
 
 private:
     QPushButton* m_ok = nullptr;
+    QPointer<Licences> m_licences;
 };
 
 } // namespace quantell

@@ -5,6 +5,7 @@
 
 #include "Info.h"
 #include "StartDialog.h"
+#include "look/Window.h"
 #include "mainwindow/MainForm.h"
 #include "platform/Platform.h"
 #include "resources/Icons.h"
@@ -58,12 +59,7 @@ void Shell::showMainForm() {
 }
 
 void Shell::showInfo() {
-    if (!m_info) {
-        m_info = new Info;
-        m_info->show();
-    }
-    m_info->raise();
-    m_info->activateWindow();
+    showOnce(m_info, [] { return new Info; });
 }
 
 } // namespace quantell
